@@ -1,0 +1,27 @@
+// One review test as stored in the configuration file: the saved state it resumes from while
+// in progress, and its report-card entry once completed.
+#pragma once
+
+#include <QByteArray>
+#include <array>
+#include <vector>
+
+struct ReviewRecord {
+    quint8 Kind = 0;                 // the topic
+    QByteArray SavedDate;            // mm-dd-yyyy
+    qint16 ItemNo = 0;               // resume position
+    qint16 ItemsReached = 0;
+    qint16 ItemCount = 0;
+    quint8 TestType = 0;
+    float Score = 0;
+    float TriesPerItem = 0;
+    quint8 Scrambled = 0;
+    float Minutes = 0;
+    std::array<qint16, 4> Tally{};    // 1..3: right, wrong, tries
+    std::array<quint8, 4> Lifelines{}; // 1..3
+    std::vector<qint16> Items = std::vector<qint16>(301, 0);  // 1..300
+    std::vector<quint8> Misses = std::vector<quint8>(301, 0); // 1..300
+};
+
+ReviewRecord decodeReviewRecord(const QByteArray& bytes);
+QByteArray encodeReviewRecord(const ReviewRecord& record);  // 940 bytes

@@ -1,0 +1,113 @@
+#include "shell/config_file.h"
+
+#include "platform/basic.h"
+#include "platform/record_file.h"
+
+ConfigRecord decodeConfigRecord(const QByteArray& bytes, const Edition& edition)
+{
+    FieldReader in(bytes);
+    ConfigRecord r;
+    r.ScrambleFlag = in.byte();
+    r.SoundFlag = in.byte();
+    r.ClocksFlag = in.byte();
+    r.ScoreMeterFlag = in.byte();
+    r.PassMark = in.byte();
+    r.ReviewRecordNo = in.byte();
+    r.ExamRecordNo = in.byte();
+    r.UserName = in.text(UserNameWidth);
+    const int slotCount = edition.TrackedSlotCount(), entries = edition.ScoreLogSize;
+    r.DrillLevels.assign(size_t(slotCount) + 1, 0);
+    for (int i = 1; i <= slotCount; ++i)
+        r.DrillLevels[i] = in.byte();
+    r.ScoreLogDates.assign(size_t(entries) + 1, {});
+    r.ScoreLogKinds.assign(size_t(entries) + 1, 0);
+    r.ScoreLogScores.assign(size_t(entries) + 1, 0.0f);
+    for (int i = 1; i <= entries; ++i)
+        r.ScoreLogDates[i] = in.text(ScoreLogDateWidth);
+    for (int i = 1; i <= entries; ++i)
+        r.ScoreLogKinds[i] = in.byte();
+    for (int i = 1; i <= entries; ++i)
+        r.ScoreLogScores[i] = in.single();
+    r.Reserved = in.text(edition.ReservedWidth);
+    return r;
+}
+
+QByteArray encodeConfigRecord(const ConfigRecord& r, const Edition& edition)
+{
+    FieldWriter out;
+    for (quint8 flag : {r.ScrambleFlag, r.SoundFlag, r.ClocksFlag, r.ScoreMeterFlag, r.PassMark, r.ReviewRecordNo,
+                        r.ExamRecordNo})
+        out.byte(flag);
+    out.raw(r.UserName, UserNameWidth);  // a name never written stays all zero bytes
+    const int slotCount = edition.TrackedSlotCount(), entries = edition.ScoreLogSize;
+    for (int i = 1; i <= slotCount; ++i)
+        out.byte(i < int(r.DrillLevels.size()) ? r.DrillLevels[i] : 0);
+    for (int i = 1; i <= entries; ++i)
+        out.raw(i < int(r.ScoreLogDates.size()) ? r.ScoreLogDates[i] : QByteArray(), ScoreLogDateWidth);
+    for (int i = 1; i <= entries; ++i)
+        out.byte(i < int(r.ScoreLogKinds.size()) ? r.ScoreLogKinds[i] : 0);
+    for (int i = 1; i <= entries; ++i)
+        out.single(i < int(r.ScoreLogScores.size()) ? r.ScoreLogScores[i] : 0.0f);
+    out.raw(r.Reserved, edition.ReservedWidth);
+    return out.bytes();
+}
+
+Settings loadSettings(const ConfigRecord& r, const Edition& edition)
+{
+    Settings s;
+    s.ScrambleItems = r.ScrambleFlag == 1;
+    s.SoundOnWrong = r.SoundFlag == 1;
+    s.ShowClocks = r.ClocksFlag == 1;
+    s.ShowScoreMeter = r.ScoreMeterFlag == 1;
+    s.PassMarkChar = r.PassMark;
+    s.UserName = r.UserName;
+    s.TopicDrillLevel.assign(size_t(edition.TrackedSlotCount()) + 1, 0);
+    for (int i = 1; i <= edition.TrackedSlotCount(); ++i)
+        s.TopicDrillLevel[i] = r.DrillLevels[i];
+    s.ReviewRecordNo = r.ReviewRecordNo;
+    s.ExamRecordNo = r.ExamRecordNo;
+    return s;
+}
+
+void initialiseFirstRun(ConfigRecord& r, const Edition& edition, const QByteArray& userName)
+{
+    r.ReviewRecordNo = r.ExamRecordNo = 0;
+    r.ScrambleFlag = r.SoundFlag = r.ClocksFlag = r.ScoreMeterFlag = 1;
+    r.PassMark = quint8(edition.DefaultPassMark);
+    r.UserName = userName.left(UserNameWidth).leftJustified(UserNameWidth, ' ');
+    r.DrillLevels.assign(size_t(edition.TrackedSlotCount()) + 1, 0);
+}
+
+ConfigFile::ConfigFile(QString path, const Edition& edition) : path_(std::move(path)), edition_(edition) {}
+
+ConfigRecord ConfigFile::readRecord1() const
+{
+    return decodeConfigRecord(record_file::read(path_, 1), edition_);
+}
+
+void ConfigFile::writeRecord1(const ConfigRecord& record) const
+{
+    record_file::write(path_, 1, encodeConfigRecord(record, edition_));
+}
+
+ConfigRecord ConfigFile::update(const std::function<void(ConfigRecord&)>& change) const
+{
+    ConfigRecord record = readRecord1();
+    change(record);
+    writeRecord1(record);
+    return record;
+}
+
+void appendScoreLog(const ConfigFile& file, int kind, float score, const QDate& today)
+{
+    file.update([&](ConfigRecord& r) {
+        for (size_t i = 1; i < r.ScoreLogDates.size(); ++i) {
+            if (r.ScoreLogDates[i].at(0) == '\0') {
+                r.ScoreLogDates[i] = basic::dateText(today).toLatin1();
+                r.ScoreLogKinds[i] = quint8(kind);
+                r.ScoreLogScores[i] = score;
+                return;
+            }
+        }
+    });
+}

@@ -1,0 +1,72 @@
+// The configuration file: record 1 with the user's settings, name, drill levels and score log,
+// followed by the review-test and exam records. Every writer of record 1 follows one rule:
+// read it whole, change only its own fields, write it whole back.
+#pragma once
+
+#include "editions/edition.h"
+
+#include <QByteArray>
+#include <QDate>
+#include <QString>
+#include <functional>
+#include <vector>
+
+inline constexpr int UserNameWidth = 30;
+inline constexpr int ScoreLogDateWidth = 10;
+
+struct ConfigRecord {
+    quint8 ScrambleFlag = 0;
+    quint8 SoundFlag = 0;
+    quint8 ClocksFlag = 0;
+    quint8 ScoreMeterFlag = 0;
+    quint8 PassMark = 0;
+    quint8 ReviewRecordNo = 0;
+    quint8 ExamRecordNo = 0;
+    QByteArray UserName;                   // 30 bytes; a first byte of 0: never set up
+    std::vector<quint8> DrillLevels;       // 1..TrackedSlotCount
+    std::vector<QByteArray> ScoreLogDates; // 1..ScoreLogSize, ten characters; first byte 0: free entry
+    std::vector<quint8> ScoreLogKinds;
+    std::vector<float> ScoreLogScores;
+    QByteArray Reserved;                   // carried over unchanged by every writer
+};
+
+ConfigRecord decodeConfigRecord(const QByteArray& bytes, const Edition& edition);
+QByteArray encodeConfigRecord(const ConfigRecord& record, const Edition& edition);
+
+// The settings and progress that the program keeps in memory, as loaded from record 1.
+struct Settings {
+    bool ScrambleItems = false;
+    bool SoundOnWrong = false;
+    bool ShowClocks = false;
+    bool ShowScoreMeter = false;
+    quint8 PassMarkChar = 0;
+    QByteArray UserName;              // 30 characters as stored, trailing blanks included
+    std::vector<int> TopicDrillLevel; // 1..TrackedSlotCount
+    int ReviewRecordNo = 0;
+    int ExamRecordNo = 0;
+};
+
+Settings loadSettings(const ConfigRecord& record, const Edition& edition);
+
+// Record 1 of a first run: every flag on, the edition's pass mark, the name padded with blanks,
+// no work in progress, drill levels 0. The score log and the reserved field stay as they are.
+void initialiseFirstRun(ConfigRecord& record, const Edition& edition, const QByteArray& userName);
+
+class ConfigFile {
+public:
+    ConfigFile(QString path, const Edition& edition);
+
+    const QString& path() const { return path_; }
+    ConfigRecord readRecord1() const;
+    void writeRecord1(const ConfigRecord& record) const;
+    // The update rule: read record 1, let change set the caller's own fields, write it back.
+    ConfigRecord update(const std::function<void(ConfigRecord&)>& change) const;
+
+private:
+    QString path_;
+    const Edition& edition_;
+};
+
+// Logs one result in the first free score-log entry (nothing when the log is full) and rewrites
+// record 1 either way.
+void appendScoreLog(const ConfigFile& file, int kind, float score, const QDate& today);

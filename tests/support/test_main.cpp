@@ -1,0 +1,24 @@
+#include "tests/support/test_main.h"
+
+#include <QApplication>
+#include <QTest>
+
+namespace testing {
+static std::vector<Factory>& factories()
+{
+    static std::vector<Factory> all;
+    return all;
+}
+void registerTest(Factory factory) { factories().push_back(std::move(factory)); }
+}  // namespace testing
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    int failed = 0;
+    for (const auto& make : testing::factories()) {
+        auto test = make();
+        failed += QTest::qExec(test.get(), argc, argv);
+    }
+    return failed == 0 ? 0 : 1;
+}
