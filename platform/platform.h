@@ -1,0 +1,15 @@
+// The host services the program uses, bundled so that a test can hand in its doubles.
+#pragma once
+
+#include "platform/clock.h"
+#include "platform/printer.h"
+#include "platform/program_control.h"
+#include "platform/prompter.h"
+
+struct Platform {
+    Prompter& prompter;
+    Clock& clock;
+    ProgramControl& control;
+    PrinterDevice& printer;
+    PrinterDialog& printerDialog;
+};

@@ -1,0 +1,76 @@
+#include "platform/prompter.h"
+
+#include <QApplication>
+#include <QInputDialog>
+#include <QMessageBox>
+
+namespace {
+QMessageBox::Icon qtIcon(Prompter::Icon icon)
+{
+    switch (icon) {
+    case Prompter::Critical: return QMessageBox::Critical;
+    case Prompter::Question: return QMessageBox::Question;
+    case Prompter::Exclamation: return QMessageBox::Warning;
+    case Prompter::Information: return QMessageBox::Information;
+    case Prompter::NoIcon: break;
+    }
+    return QMessageBox::NoIcon;
+}
+}  // namespace
+
+Prompter::Answer QtPrompter::message(const QString& text, Buttons buttons, Icon icon, const QString& title)
+{
+    QMessageBox box(qtIcon(icon), title.isEmpty() ? programTitle_ : title, text, QMessageBox::NoButton,
+                    QApplication::activeWindow());
+    switch (buttons) {
+    case OkOnly:
+        box.addButton(QMessageBox::Ok);
+        break;
+    case OkCancel:
+        box.addButton(QMessageBox::Ok);
+        box.addButton(QMessageBox::Cancel);
+        break;
+    case YesNo:
+        box.addButton(QMessageBox::Yes);
+        box.addButton(QMessageBox::No);
+        break;
+    }
+    switch (box.exec()) {
+    case QMessageBox::Ok: return Ok;
+    case QMessageBox::Yes: return Yes;
+    case QMessageBox::No: return No;
+    default: return buttons == YesNo ? No : Cancel;  // Escape or the close box
+    }
+}
+
+QString QtPrompter::input(const QString& prompt, const QString& title, const QString& defaultText)
+{
+    bool ok = false;
+    const QString text = QInputDialog::getText(QApplication::activeWindow(), title.isEmpty() ? programTitle_ : title,
+                                               prompt, QLineEdit::Normal, defaultText, &ok);
+    return ok ? text : QString();
+}
+
+Prompter::Answer ScriptedPrompter::message(const QString& text, Buttons buttons, Icon icon, const QString& title)
+{
+    shown.push_back({text, title, buttons, icon, false});
+    if (answers_.empty()) {
+        unexpected = true;
+        return buttons == YesNo ? No : buttons == OkCancel ? Cancel : Ok;
+    }
+    const Answer a = answers_.front();
+    answers_.pop_front();
+    return a;
+}
+
+QString ScriptedPrompter::input(const QString& prompt, const QString& title, const QString& /*defaultText*/)
+{
+    shown.push_back({prompt, title, OkOnly, NoIcon, true});
+    if (typed_.empty()) {
+        unexpected = true;
+        return {};
+    }
+    const QString text = typed_.front();
+    typed_.pop_front();
+    return text;
+}

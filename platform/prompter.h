@@ -1,0 +1,58 @@
+// Message boxes and input boxes. Every question the program asks goes through here, so that
+// tests can answer from a script and see exactly what was asked.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <deque>
+#include <vector>
+
+class Prompter {
+public:
+    enum Buttons { OkOnly, OkCancel, YesNo };
+    enum Icon { NoIcon, Critical, Question, Exclamation, Information };
+    enum Answer { Ok, Cancel, Yes, No };
+
+    virtual ~Prompter() = default;
+    // An empty title shows the program's title.
+    virtual Answer message(const QString& text, Buttons buttons, Icon icon, const QString& title) = 0;
+    // The text entered; empty for Cancel.
+    virtual QString input(const QString& prompt, const QString& title, const QString& defaultText) = 0;
+};
+
+// The real boxes, titled with the program's title where a box has none of its own.
+class QtPrompter : public Prompter {
+public:
+    explicit QtPrompter(QString programTitle) : programTitle_(std::move(programTitle)) {}
+    Answer message(const QString& text, Buttons buttons, Icon icon, const QString& title) override;
+    QString input(const QString& prompt, const QString& title, const QString& defaultText) override;
+
+private:
+    QString programTitle_;
+};
+
+// Answers from a script and records every box shown. A box with no scripted answer fails the
+// run loudly rather than blocking it.
+class ScriptedPrompter : public Prompter {
+public:
+    struct Shown {
+        QString text;
+        QString title;
+        Buttons buttons = OkOnly;
+        Icon icon = NoIcon;
+        bool isInput = false;
+    };
+
+    void answer(Answer a) { answers_.push_back(a); }
+    void type(const QString& text) { typed_.push_back(text); }
+
+    Answer message(const QString& text, Buttons buttons, Icon icon, const QString& title) override;
+    QString input(const QString& prompt, const QString& title, const QString& defaultText) override;
+
+    std::vector<Shown> shown;
+    bool unexpected = false;  // a box was shown that the script had no answer for
+
+private:
+    std::deque<Answer> answers_;
+    std::deque<QString> typed_;
+};

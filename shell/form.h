@@ -1,0 +1,37 @@
+// The base of every window. Closing a window by its close box and unloading it from code run
+// the same unload handler; windows with a slot come back where the user left them.
+#pragma once
+
+#include <QDialog>
+
+class AppState;
+
+class Form : public QDialog {
+    Q_OBJECT
+public:
+    // name: the window's name in the registry; slot: its position slot, 0 for none.
+    Form(AppState& state, QString name, int slot = 0);
+
+    const QString& name() const { return name_; }
+    // Brings a minimised or maximised window back to its normal size.
+    void setNormal() { setWindowState(windowState() & ~(Qt::WindowMinimized | Qt::WindowMaximized)); }
+    bool isMaximised() const { return windowState() & Qt::WindowMaximized; }
+
+protected:
+    friend class Forms;
+    virtual void formLoad() {}
+    virtual void formUnload() {}
+    // Moves to the remembered position when the slot holds one.
+    void restorePosition();
+    // Stores the position in the slot; normalFirst brings the window to its normal state first.
+    void storePosition(bool normalFirst = true);
+    void closeEvent(QCloseEvent* event) override;
+    void reject() override;  // Escape closes the window the same way
+
+    AppState& state;
+
+private:
+    QString name_;
+    int slot_;
+    bool unloading_ = false;
+};
