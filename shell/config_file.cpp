@@ -62,10 +62,8 @@ Settings loadSettings(const ConfigRecord& r, const Edition& edition)
     s.PassMarkChar = r.PassMark;
     s.UserName = r.UserName;
     s.TopicDrillLevel.assign(size_t(edition.TrackedSlotCount()) + 1, 0);
-    for (int i = 1; i <= edition.TrackedSlotCount(); ++i)
+    for (int i = 1; i <= edition.TrackedSlotCount() && i < int(r.DrillLevels.size()); ++i)
         s.TopicDrillLevel[i] = r.DrillLevels[i];
-    s.ReviewRecordNo = r.ReviewRecordNo;
-    s.ExamRecordNo = r.ExamRecordNo;
     return s;
 }
 

@@ -33,7 +33,8 @@ struct ConfigRecord {
 ConfigRecord decodeConfigRecord(const QByteArray& bytes, const Edition& edition);
 QByteArray encodeConfigRecord(const ConfigRecord& record, const Edition& edition);
 
-// The settings and progress that the program keeps in memory, as loaded from record 1.
+// The settings and progress that the program keeps in memory, as loaded from record 1 (the
+// numbers of the records in progress go to the review test's and the exam's own state).
 struct Settings {
     bool ScrambleItems = false;
     bool SoundOnWrong = false;
@@ -42,8 +43,6 @@ struct Settings {
     quint8 PassMarkChar = 0;
     QByteArray UserName;              // 30 characters as stored, trailing blanks included
     std::vector<int> TopicDrillLevel; // 1..TrackedSlotCount
-    int ReviewRecordNo = 0;
-    int ExamRecordNo = 0;
 };
 
 Settings loadSettings(const ConfigRecord& record, const Edition& edition);

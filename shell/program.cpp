@@ -1,29 +1,27 @@
 #include "shell/program.h"
 
-#include "platform/runtime_error.h"
-#include "shell/text_store.h"
+#include "platform/qt_printer.h"
+#include "shell/all_forms.h"
+#include "shell/app_state.h"
+#include "shell/title_screen.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QDir>
-#include <QTextStream>
 
-// For now the program loads its edition's course text and says what it found; the windows
-// come on top of this.
 int runProgram(int argc, char** argv, const Edition& edition)
 {
-    QCoreApplication app(argc, argv);
-    QTextStream out(stdout);
-    try {
-        const TextStore store = loadEditionData(QDir::currentPath(), edition);
-        int reviewItems = 0;
-        for (int t = 1; t <= edition.TopicCount; ++t)
-            reviewItems += store.TopicItemCounts[t][1];
-        out << edition.ProgramTitle << ": " << edition.ReadingTextCount << " reading texts, "
-            << store.GlossaryEntries.size() - 1 << " glossary entries, " << reviewItems << " review items in "
-            << edition.TopicCount << " topics, " << HelpPageCount << " help pages.\n";
-        return 0;
-    } catch (const RuntimeError& error) {
-        out << "Unrecoverable error " << error.Number << " has occurred. (" << error.Description << ")\n";
-        return 1;
-    }
+    QApplication app(argc, argv);
+    app.setApplicationName(edition.ProgramTitle);
+    // The main menu's closing ends the program itself; hidden windows must not end it earlier.
+    app.setQuitOnLastWindowClosed(false);
+
+    QtPrompter prompter(edition.ProgramTitle);
+    SystemClock clock;
+    QtProgramControl control;
+    QtPrinting printing;
+    Platform platform{prompter, clock, control, printing.device(), printing.dialog()};
+    AppState state(edition, platform, QDir::currentPath());
+    registerForms(state);
+    startProgram(state);
+    return app.exec();
 }

@@ -243,13 +243,13 @@ GlossaryEntry splitGlossaryEntry(const QByteArray& entry)
     return {entry.left(std::max<qsizetype>(g - 2, 0)), entry.mid(g + 6)};
 }
 
-PictureSpec parsePictureSpec(const QString& spec)
+PictureSpec parsePictureSpec(const QString& pictureSpec)
 {
-    return {spec.left(5), spec.mid(0, 2).toInt(), spec.mid(2, 3).toInt(), spec.mid(6, 4).toInt(),
-            spec.mid(11, 4).toInt()};
+    return {pictureSpec.left(5), pictureSpec.mid(0, 2).toInt(), pictureSpec.mid(2, 3).toInt(), pictureSpec.mid(6, 4).toInt(),
+            pictureSpec.mid(11, 4).toInt()};
 }
 
-QString itemPictureFile(const Edition& edition, const PictureSpec& spec)
+QString itemPictureFile(const Edition& edition, const PictureSpec& pictureSpec)
 {
-    return edition.EditionWord + spec.Code + ".gph";
+    return edition.EditionWord + pictureSpec.Code + ".gph";
 }

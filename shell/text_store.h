@@ -17,7 +17,7 @@ struct TextStore {
     std::vector<QByteArray> MockExamItems;   // 1..MockExamItemCapacity, exam after exam
     std::vector<std::array<int, 3>> TopicItemCounts;  // (group, 1) review items of a topic, (group, 2) items of an exam
     std::vector<QByteArray> HelpPages;       // 1..17
-    std::vector<int> ItemPicture;            // per review item: its picture spec (1 or 2), 0 for none
+    std::vector<int> ItemPicture;            // per review item: its picture pictureSpec (1 or 2), 0 for none
 
     // Item k of topic d, and item k of prepared exam e: their indexes in ReviewItems and MockExamItems.
     int reviewItemIndex(int topic, int k) const;
@@ -51,5 +51,5 @@ struct PictureSpec {
     int Width = 0;
     int Height = 0;
 };
-PictureSpec parsePictureSpec(const QString& spec);
-QString itemPictureFile(const Edition& edition, const PictureSpec& spec);
+PictureSpec parsePictureSpec(const QString& pictureSpec);
+QString itemPictureFile(const Edition& edition, const PictureSpec& pictureSpec);

@@ -87,13 +87,20 @@ void Pubdat::formLoad()
     LoadDoneTime = state.platform.clock.secondsSinceMidnight();
 }
 
+// Start-up ends the program on its refusals: the title screen goes and nothing else runs.
+void Pubdat::endProgram()
+{
+    state.forms.unload("Pubdat");
+    state.platform.control.end();
+}
+
 bool Pubdat::loadSequence()
 {
     Platform& platform = state.platform;
     if (!QFile::exists(state.path(state.edition.EditionWord))) {
         platform.prompter.message("Fatal Error. This Software must be reinstalled.", Prompter::OkOnly,
                                   Prompter::Critical, "Missing File Detected!");
-        platform.control.end();
+        endProgram();
         return false;
     }
     const ConfigFile config = state.config();
@@ -103,7 +110,7 @@ bool Pubdat::loadSequence()
         if (QFile::exists(flag)) {
             if (platform.prompter.message(RunningWarning, Prompter::OkCancel, Prompter::Exclamation, "Warning!")
                 == Prompter::Cancel) {
-                platform.control.end();
+                endProgram();
                 return false;
             }
         } else {
@@ -136,7 +143,7 @@ bool Pubdat::loadSequence()
     } catch (const RuntimeError& error) {
         platform.prompter.message("Unrecoverable error" + basic::Str(error.Number) + " has occurred.",
                                   Prompter::OkOnly, Prompter::Critical, error.Description);
-        platform.control.end();
+        endProgram();
         return false;
     }
     return true;
@@ -154,7 +161,7 @@ bool Pubdat::askUserName()
             if (platform.prompter.message("Exit Program?", Prompter::YesNo, Prompter::Question, QString())
                 == Prompter::Yes) {
                 QFile::remove(state.path(state.RunningFlagFileName));
-                platform.control.end();
+                endProgram();
                 return false;
             }
             continue;

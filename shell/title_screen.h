@@ -26,6 +26,7 @@ protected:
 
 private:
     bool loadSequence();        // false when the program ended on the way
+    void endProgram();
     bool askUserName();         // the first-run name prompt; false when the user chose to exit
     void leave();               // to the main menu, once loading is done
     void choosePrinterFont();

@@ -173,8 +173,6 @@ private slots:
         QVERIFY(!s.ShowClocks);
         QVERIFY(s.ShowScoreMeter);
         QCOMPARE(s.PassMarkChar, quint8(80));
-        QCOMPARE(s.ReviewRecordNo, 3);
-        QCOMPARE(s.ExamRecordNo, 4);
         QCOMPARE(s.UserName, QByteArray("Lee").leftJustified(30, ' '));  // trailing blanks kept
         QCOMPARE(int(s.TopicDrillLevel.size()), 13);
         QCOMPARE(s.TopicDrillLevel[1], 2);

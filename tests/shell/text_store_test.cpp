@@ -204,12 +204,12 @@ private slots:
         QCOMPARE(itemExplanation("\\par 01 no marker"), QByteArray());
         QCOMPARE(itemQuestion("\\par *x"), QByteArray());
 
-        const PictureSpec spec = parsePictureSpec("06048,0202,0151");
-        QCOMPARE(spec.Topic, 6);
-        QCOMPARE(spec.Item, 48);
-        QCOMPARE(spec.Width, 202);
-        QCOMPARE(spec.Height, 151);
-        QCOMPARE(itemPictureFile(vestoraEdition(), spec), QString("Broker06048.gph"));
+        const PictureSpec pictureSpec = parsePictureSpec("06048,0202,0151");
+        QCOMPARE(pictureSpec.Topic, 6);
+        QCOMPARE(pictureSpec.Item, 48);
+        QCOMPARE(pictureSpec.Width, 202);
+        QCOMPARE(pictureSpec.Height, 151);
+        QCOMPARE(itemPictureFile(vestoraEdition(), pictureSpec), QString("Broker06048.gph"));
         QCOMPARE(itemPictureFile(praxelleEdition(), parsePictureSpec(praxelleEdition().PictureSpecs[2])),
                  QString("License09075.gph"));
     }

@@ -16,8 +16,12 @@ int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
     int failed = 0;
+    // TEST_CLASS=Name runs that class alone.
+    const QByteArray only = qgetenv("TEST_CLASS");
     for (const auto& make : testing::factories()) {
         auto test = make();
+        if (!only.isEmpty() && only != test->metaObject()->className())
+            continue;
         failed += QTest::qExec(test.get(), argc, argv);
     }
     return failed == 0 ? 0 : 1;

@@ -1,0 +1,261 @@
+#include "platform/qt_printer.h"
+
+#include "platform/runtime_error.h"
+
+#include <QAbstractTextDocumentLayout>
+#include <QApplication>
+#include <QDir>
+#include <QFontDatabase>
+#include <QFontMetricsF>
+#include <QPrintDialog>
+#include <QPrinterInfo>
+#include <QRegularExpression>
+#include <QStandardPaths>
+#include <QTextDocument>
+#include <memory>
+
+namespace {
+// The fonts the program names, and the fonts with the same character widths installed here.
+const std::pair<const char*, const char*> windowsFonts[] = {
+    {"Courier New", "Liberation Mono"},
+    {"Arial", "Liberation Sans"},
+    {"Times New Roman", "Liberation Serif"},
+};
+
+// Narrow top and bottom margins: a report page holds 67 lines of 10-point type on Letter paper.
+const QMarginsF pageMargins(0.5, 0.2, 0.5, 0.2);
+
+// A position this close to a column (in device pixels) counts as at the column, not beyond it.
+constexpr double columnTolerance = 0.5;
+
+[[noreturn]] void printerError()
+{
+    throw RuntimeError(RuntimeErrorNo::PrinterError, QStringLiteral("Printer error"));
+}
+
+QString installedFamily(const QString& name)
+{
+    if (QFontDatabase::hasFamily(name))
+        return name;
+    for (const auto& [windowsName, here] : windowsFonts) {
+        if (name.compare(QLatin1String(windowsName), Qt::CaseInsensitive) == 0 && QFontDatabase::hasFamily(here))
+            return QString::fromLatin1(here);
+    }
+    return name;  // left to the system's font matching
+}
+
+// Text with line breaks in it goes on as many lines, the later pieces from the first column.
+QStringList linePieces(const QString& text)
+{
+    static const QRegularExpression lineBreak(QStringLiteral("\r\n|\r|\n"));
+    return text.split(lineBreak);
+}
+
+// A column is the average character width as Windows measures it: the advances of the
+// lower-case letters and the space, weighted by how often they occur in English text. The
+// average Qt reports here spans every glyph of the font and makes proportional columns a third
+// wider, pushing the right-hand columns of a report off the page.
+double columnWidth(const QFontMetricsF& metrics)
+{
+    static constexpr int letterWeights[26] = {64, 14, 27, 35, 100, 20, 14, 42, 63, 3, 6, 35, 20,
+                                              56, 56, 17, 4,  49, 56,  71, 31, 10, 18, 3,  18, 2};
+    double sum = 166 * metrics.horizontalAdvance(u' ');
+    for (int i = 0; i < 26; ++i)
+        sum += letterWeights[i] * metrics.horizontalAdvance(QChar(u'a' + i));
+    return sum / 1000;
+}
+
+QString defaultPdfFile()
+{
+    return QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation))
+        .filePath(QStringLiteral("Printout.pdf"));
+}
+}  // namespace
+
+QFont printingFont(const QString& name, double points, bool bold)
+{
+    QFont font(installedFamily(name));
+    font.setPointSizeF(points);
+    font.setBold(bold);
+    return font;
+}
+
+// --- QtPrinterDevice ---
+
+QtPrinterDevice::QtPrinterDevice(QPrinter& printer) : printer_(printer)
+{
+    // A job the program leaves open (a failed report, a document print) still reaches the
+    // printer once the command that printed it has returned.
+    jobEnd_.setSingleShot(true);
+    jobEnd_.setInterval(0);
+    QObject::connect(&jobEnd_, &QTimer::timeout, [this] { finishJob(); });
+}
+
+QtPrinterDevice::~QtPrinterDevice() { finishJob(); }
+
+QStringList QtPrinterDevice::fontNames()
+{
+    if (!printer_.isValid())
+        printerError();
+    QStringList names = QFontDatabase::families();
+    for (const auto& [windowsName, here] : windowsFonts) {
+        if (!names.contains(QLatin1String(windowsName)) && names.contains(QLatin1String(here)))
+            names << QString::fromLatin1(windowsName);
+    }
+    if (names.isEmpty())
+        printerError();
+    return names;
+}
+
+void QtPrinterDevice::setFont(const QString& name) { fontName_ = name; }
+void QtPrinterDevice::setFontSize(double points) { points_ = points; }
+void QtPrinterDevice::setBold(bool bold) { bold_ = bold; }
+
+void QtPrinterDevice::printAt(int column, const QString& text)
+{
+    const QStringList pieces = linePieces(text);
+    for (int i = 0; i < pieces.size(); ++i) {
+        if (i > 0)
+            endLine();
+        place(i == 0 ? column : 1, pieces[i]);
+    }
+}
+
+void QtPrinterDevice::place(int column, const QString& text)
+{
+    const QFont current = font();
+    const QFontMetricsF metrics(current, &printer_);
+    const double left = (std::max(column, 1) - 1) * columnWidth(metrics);
+    if (lineOpen_ && x_ > left + columnTolerance)
+        endLine();
+    if (!lineOpen_)
+        startLine(metrics.height());
+    painter_.setFont(current);
+    painter_.drawText(QPointF(left, y_ + metrics.ascent()), text);
+    x_ = left + metrics.horizontalAdvance(text);
+    lineHeight_ = std::max(lineHeight_, metrics.height());
+}
+
+void QtPrinterDevice::endLine()
+{
+    const double height = QFontMetricsF(font(), &printer_).height();
+    if (!lineOpen_)
+        startLine(height);
+    y_ += lineHeight_ > 0 ? lineHeight_ : height;
+    x_ = 0;
+    lineOpen_ = false;
+}
+
+void QtPrinterDevice::newPage()
+{
+    if (lineOpen_)
+        endLine();
+    ++pageBreaksDue_;
+}
+
+void QtPrinterDevice::endDocument()
+{
+    if (!finishJob())
+        printerError();
+}
+
+void QtPrinterDevice::printDocument(const QTextDocument& document)
+{
+    if (lineOpen_)
+        endLine();
+    if (painter_.isActive() && y_ > 0)
+        pageBreaksDue_ = std::max(pageBreaksDue_, 1);
+    takePageBreaks();
+
+    const std::unique_ptr<QTextDocument> copy(document.clone());
+    copy->documentLayout()->setPaintDevice(&printer_);
+    const QSizeF page(printer_.pageRect(QPrinter::DevicePixel).width(), pageHeight());
+    copy->setPageSize(page);
+    for (int i = 0; i < copy->pageCount(); ++i) {
+        if (i > 0) {
+            pageBreaksDue_ = 1;
+            takePageBreaks();
+        }
+        QAbstractTextDocumentLayout::PaintContext context;
+        context.clip = QRectF(QPointF(0, i * page.height()), page);
+        painter_.save();
+        painter_.translate(0, -i * page.height());
+        painter_.setClipRect(context.clip);
+        copy->documentLayout()->draw(&painter_, context);
+        painter_.restore();
+    }
+    pageBreaksDue_ = 1;  // what follows starts a page of its own
+}
+
+// The first text of a line (or an empty line) makes room for it: the job begins, due page
+// breaks are taken, and a line that would pass the bottom margin goes to a new page.
+void QtPrinterDevice::startLine(double height)
+{
+    if (painter_.isActive() && pageBreaksDue_ == 0 && y_ > 0 && y_ + height > pageHeight())
+        pageBreaksDue_ = 1;
+    takePageBreaks();
+    lineOpen_ = true;
+    lineHeight_ = 0;
+    x_ = 0;
+}
+
+void QtPrinterDevice::takePageBreaks()
+{
+    if (!painter_.isActive()) {
+        printer_.setPageMargins(pageMargins, QPageLayout::Inch);
+        if (!painter_.begin(&printer_))
+            printerError();
+        y_ = 0;
+        jobEnd_.start();
+    }
+    for (; pageBreaksDue_ > 0; --pageBreaksDue_) {
+        if (!printer_.newPage())
+            printerError();
+        y_ = 0;
+    }
+}
+
+bool QtPrinterDevice::finishJob()
+{
+    jobEnd_.stop();
+    lineOpen_ = false;
+    x_ = y_ = 0;
+    pageBreaksDue_ = 0;
+    return !painter_.isActive() || painter_.end();
+}
+
+double QtPrinterDevice::pageHeight() const { return printer_.pageRect(QPrinter::DevicePixel).height(); }
+
+// --- QtPrinterDialog ---
+
+bool QtPrinterDialog::show(int flags)
+{
+    // Without a printer the PDF file is the only way to print, whatever the flags say; and
+    // printing that goes to a file stays offered the file.
+    const bool fileChoice = QPrinterInfo::availablePrinters().isEmpty()
+        || printer_.outputFormat() == QPrinter::PdfFormat || !(flags & NoPrintToFile);
+    QPrintDialog dialog(&printer_, QApplication::activeWindow());
+    dialog.setOption(QAbstractPrintDialog::PrintToFile, fileChoice);
+    dialog.setOption(QAbstractPrintDialog::PrintSelection, !(flags & NoSelection));
+    dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
+    dialog.setOption(QAbstractPrintDialog::PrintCurrentPage, false);
+    dialog.setPrintRange(QAbstractPrintDialog::AllPages);
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    // The program prints each copy itself; the printer must not multiply them again.
+    copies_ = std::max(printer_.copyCount(), 1);
+    printer_.setCopyCount(1);
+    flags_ = (flags & ~Selection) | (dialog.printRange() == QAbstractPrintDialog::Selection ? Selection : 0);
+    return true;
+}
+
+// --- QtPrinting ---
+
+QtPrinting::QtPrinting(const QString& pdfFile)
+    : printer_(QPrinter::HighResolution), device_(printer_), dialog_(printer_)
+{
+    if (!pdfFile.isEmpty() || QPrinterInfo::availablePrinters().isEmpty()) {
+        printer_.setOutputFormat(QPrinter::PdfFormat);
+        printer_.setOutputFileName(pdfFile.isEmpty() ? defaultPdfFile() : pdfFile);
+    }
+}

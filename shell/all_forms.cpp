@@ -1,0 +1,37 @@
+#include "shell/all_forms.h"
+
+#include "shell/app_state.h"
+#include "shell/edition_chooser.h"
+#include "shell/help_window.h"
+#include "shell/main_menu.h"
+#include "shell/picture_window.h"
+#include "shell/placeholder_window.h"
+#include "shell/reading_window.h"
+#include "shell/settings_window.h"
+#include "shell/title_screen.h"
+
+template <class T>
+static void add(AppState& state, const char* name)
+{
+    state.forms.add(name, [&state] { return new T(state); });
+}
+
+void registerForms(AppState& state)
+{
+    add<AppChoice>(state, "AppChoice");
+    add<Pubdat>(state, "Pubdat");
+    add<ButtonMenu>(state, "ButtonMenu");
+    add<Help>(state, "Help");
+    add<Viewing>(state, "Viewing");
+    add<PictForm>(state, "PictForm");
+    add<Preferences>(state, "Preferences");
+    // Windows still to be built open as plain placeholders.
+    const std::pair<const char*, QString> placeholders[] = {
+        {"Quiz800", "Topic Review Test"},   {"ExamSet", "Exam Set-Up"},
+        {"ExamTest", "Exam"},               {"QuizSumm", "Review Test Report Card"},
+        {"Scoring", state.edition.ScoringCaption}, {"Navigator", "Monitor Spreadsheet"},
+        {"NoteBook", "Notebook"},           {"Calculator", "Calculator"},
+        {"AlarmForm", "Alarm Clock"}};
+    for (const auto& [name, caption] : placeholders)
+        state.forms.add(name, [&state, name, caption] { return new PlaceholderWindow(state, name, caption); });
+}

@@ -1,0 +1,329 @@
+#include "shell/main_menu.h"
+
+#include "platform/basic.h"
+#include "shell/app_state.h"
+#include "shell/help_window.h"
+
+#include <QButtonGroup>
+#include <QCloseEvent>
+#include <QFile>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+#include <numeric>
+
+namespace {
+const QString SmallScreenText = "Please set your display at a resolution of 800 by 600 (Super VGA) or higher. "
+                                "A minimum resolution of 800 by 600 is required to properly use the Review "
+                                "Software. To raise the setting, use My Computer, followed by Display.";
+// The chosen group stands out clearly; the other options keep the platform's look.
+const QString SelectedOptionStyle = "QPushButton:checked { background-color: palette(highlight); "
+                                    "color: palette(highlighted-text); border: 1px solid palette(shadow); "
+                                    "border-radius: 4px; }";
+enum Report { ReviewReports, ExamReports, Spreadsheet };
+constexpr std::array<int, 3> GeneralHelpPages = {9, 1, 17};
+
+QPushButton* namedButton(const QString& caption, const QString& name, int index)
+{
+    auto* button = new QPushButton(caption);
+    button->setObjectName(QStringLiteral("%1(%2)").arg(name).arg(index));
+    return button;
+}
+
+// A title band across the top, in place of the decorative picture.
+QLabel* makeBanner(const Edition& edition)
+{
+    auto* banner = new QLabel(QStringLiteral("<div style='font-size:15pt; font-weight:bold'>%1</div>"
+                                             "<div style='font-size:11pt'>%2</div>")
+                                  .arg(edition.TitleLine1, edition.TitleLine2));
+    banner->setAlignment(Qt::AlignCenter);
+    banner->setAutoFillBackground(true);
+    banner->setBackgroundRole(QPalette::Highlight);
+    banner->setForegroundRole(QPalette::HighlightedText);
+    banner->setContentsMargins(0, 12, 0, 12);
+    return banner;
+}
+
+int sumOfLevels(const std::vector<int>& levels, int first, int last)
+{
+    return std::accumulate(levels.begin() + first, levels.begin() + last + 1, 0);
+}
+}  // namespace
+
+ButtonMenu::ButtonMenu(AppState& state) : Form(state, "ButtonMenu")
+{
+    setWindowTitle("Navigation Screen");
+    auto* body = new QHBoxLayout;
+    body->setContentsMargins(16, 16, 16, 16);
+    body->setSpacing(20);
+    body->addLayout(makeOptions());
+    body->addLayout(makeFrames(), 1);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(makeBanner(state.edition));
+    layout->addLayout(body, 1);
+    resize(760, 560);
+
+    Option1[Scrap]->setChecked(true);
+}
+
+QVBoxLayout* ButtonMenu::makeOptions()
+{
+    // A column of toggle buttons, one of them always selected; "Scrap", the empty choice, is
+    // never drawn.
+    const QStringList options = {"&Topic Review Test",         state.edition.MenuExamOption,
+                                 "Report &Cards and Progress", "Tools and &Options",
+                                 "&Discussion and Guidelines", "General &Help",
+                                 "Scrap"};
+    auto* group = new QButtonGroup(this);
+    auto* column = new QVBoxLayout;
+    column->setSpacing(8);
+    QFont optionFont = font();
+    optionFont.setPointSizeF(optionFont.pointSizeF() + 1.5);
+    optionFont.setBold(true);
+    for (int i = 0; i < int(Option1.size()); ++i) {
+        Option1[i] = namedButton(options[i], "Option1", i);
+        Option1[i]->setCheckable(true);
+        Option1[i]->setMinimumSize(250, 52);
+        Option1[i]->setFont(optionFont);
+        Option1[i]->setStyleSheet(SelectedOptionStyle);
+        group->addButton(Option1[i]);
+        column->addWidget(Option1[i]);
+        connect(Option1[i], &QPushButton::toggled, this, [this, i](bool on) {
+            if (on)
+                option1Click(i);
+        });
+    }
+    Option1[Scrap]->hide();
+    column->addStretch();
+    return column;
+}
+
+QVBoxLayout* ButtonMenu::makeFrames()
+{
+    // One frame of command buttons per group, shown one at a time beside the options. The topic
+    // buttons get their drill suffixes when the menu is refreshed.
+    const Edition& edition = state.edition;
+    const QStringList frames = {"Reviews", "Report Cards and Progress", "Tools and Options",
+                                "Discussion and Guidelines", "General Help"};
+    const std::array<QStringList, 5> captions = {
+        edition.TopicTitles.mid(1),
+        {"&Topic Review Tests", edition.MenuExamReports, "&Monitor Spreadsheet"},
+        {"&Glossary of Key Terms", "N&otebook", "C&alculator", "&Alarm Clock", "Review Test &Options"},
+        edition.MenuDiscussionButtons,
+        {"&About This Review Software", "User &Interface Tips", "User's &Guide"}};
+    const std::array<std::vector<QPushButton*>*, 5> commands = {&Command1, &Command2, &Command3, &Command4,
+                                                                 &Command5};
+    const std::array<void (ButtonMenu::*)(int), 5> clicks = {
+        &ButtonMenu::command1Click, &ButtonMenu::command2Click, &ButtonMenu::command3Click,
+        &ButtonMenu::command4Click, &ButtonMenu::command5Click};
+    auto* column = new QVBoxLayout;
+    for (int k = 0; k < int(Frame1.size()); ++k) {
+        Frame1[k] = new QGroupBox(frames[k]);
+        Frame1[k]->setObjectName(QStringLiteral("Frame1(%1)").arg(k));
+        Frame1[k]->hide();
+        auto* buttons = new QVBoxLayout(Frame1[k]);
+        buttons->setSpacing(6);
+        for (int i = 0; i < captions[k].size(); ++i) {
+            QPushButton* button = namedButton(captions[k][i], QStringLiteral("Command%1").arg(k + 1), i);
+            button->setMinimumHeight(32);
+            buttons->addWidget(button);
+            commands[k]->push_back(button);
+            connect(button, &QPushButton::clicked, this, [this, click = clicks[k], i] { (this->*click)(i); });
+        }
+        column->addWidget(Frame1[k]);
+    }
+    Hint = new QLabel("Choose a group on the left to see its buttons.");
+    Hint->setAlignment(Qt::AlignCenter);
+    Hint->setForegroundRole(QPalette::PlaceholderText);
+    column->addWidget(Hint, 1);
+    column->addStretch();
+    return column;
+}
+
+void ButtonMenu::formLoad()
+{
+    if (!screenIsLargeEnough())
+        return;
+    RefreshMainMenu(state);
+}
+
+bool ButtonMenu::screenIsLargeEnough()
+{
+    const QSize screen = state.platform.control.screenSize();
+    if (screen.width() >= 800 && screen.height() >= 600)
+        return true;
+    state.platform.prompter.message(SmallScreenText, Prompter::OkOnly, Prompter::Critical,
+                                    "Higher Display Resolution Required!");
+    state.platform.control.end();
+    return false;
+}
+
+void RefreshMainMenu(AppState& state)
+{
+    if (auto* menu = dynamic_cast<ButtonMenu*>(state.forms.find("ButtonMenu"))) {
+        menu->refreshReviews();
+        menu->refreshExams();
+    }
+}
+
+void ButtonMenu::refreshReviews()
+{
+    const ReviewState& review = state.review;
+    if (review.ReviewItemNo != 0) {
+        Option1[Reviews]->setEnabled(true);
+        Option1[Reviews]->setText("Resume Topic" + basic::Str(review.CurrentTopic) + " &Review, "
+                                  + ReviewTypeTitles.value(review.ReviewTestType));
+        Command2[ReviewReports]->setEnabled(false);
+        return;
+    }
+    Command2[ReviewReports]->setEnabled(true);
+    const Edition& edition = state.edition;
+    const std::vector<int>& level = state.settings.TopicDrillLevel;
+    if (sumOfLevels(level, 1, edition.TopicCount) == edition.AllTopicsDoneTotal()) {
+        Option1[Reviews]->setText("All Topics Reviewed Three Times");
+        Option1[Reviews]->setEnabled(false);
+        return;
+    }
+    Option1[Reviews]->setText("Topic &Review Test");
+    static const QStringList drills = {" - 1st Drill", " - 2nd Drill", " - Last Drill"};
+    for (int t = 1; t <= edition.TopicCount; ++t) {
+        const bool finished = level[t] < 0 || level[t] >= drills.size();
+        Command1[t - 1]->setEnabled(!finished);
+        Command1[t - 1]->setText(edition.TopicTitles[t] + (finished ? QString(" - Finished") : drills[level[t]]));
+    }
+}
+
+void ButtonMenu::refreshExams()
+{
+    const ExamState& exam = state.exam;
+    const Edition& edition = state.edition;
+    if (exam.ExamCurrentItem != 0) {
+        Option1[Exams]->setEnabled(true);
+        Option1[Exams]->setText(edition.MenuResumeExam + ", " + edition.ExamTitles.value(exam.ExamKind));
+        Command2[ExamReports]->setEnabled(false);
+        return;
+    }
+    Command2[ExamReports]->setEnabled(true);
+    const int levels = sumOfLevels(state.settings.TopicDrillLevel, edition.TopicCount + 1, edition.TrackedSlotCount());
+    if (levels == edition.AllExamsDoneTotal()) {
+        Option1[Exams]->setText("All Exams Taken Three Times");
+        Option1[Exams]->setEnabled(false);
+    } else {
+        Option1[Exams]->setText(edition.MenuExamOption);
+    }
+}
+
+void ButtonMenu::option1Click(int index)
+{
+    Hint->setVisible(index == Scrap);
+    switch (index) {
+    case Reviews:
+        if (state.review.ReviewItemNo == 0) {
+            for (int k = 0; k < int(Frame1.size()); ++k)
+                Frame1[k]->setVisible(k == 0);
+            return;
+        }
+        hideFrames();
+        state.forms.show("Quiz800");  // resumes the test in progress
+        Option1[Scrap]->setChecked(true);
+        return;
+    case Exams:
+        hideFrames();
+        state.forms.show(state.exam.ExamCurrentItem != 0 ? "ExamTest" : "ExamSet");
+        Option1[Scrap]->setChecked(true);
+        return;
+    default:
+        for (int k = 0; k < int(Frame1.size()); ++k)
+            Frame1[k]->setVisible(k == index - 1);
+    }
+}
+
+void ButtonMenu::hideFrames()
+{
+    for (QGroupBox* frame : Frame1)
+        frame->hide();
+}
+
+void ButtonMenu::command1Click(int index)
+{
+    state.review.CurrentTopic = index + 1;
+    state.forms.show("Quiz800");
+    Option1[Scrap]->setChecked(true);
+}
+
+void ButtonMenu::command2Click(int index)
+{
+    switch (index) {
+    case ReviewReports:  // report cards always open freshly built
+        state.forms.unload("QuizSumm");
+        state.forms.show("QuizSumm");
+        break;
+    case ExamReports:
+        state.forms.unload("Scoring");
+        state.forms.show("Scoring");
+        break;
+    case Spreadsheet:
+        state.forms.show("Navigator", Forms::Modal);
+        break;
+    }
+}
+
+void ButtonMenu::command3Click(int index)
+{
+    switch (index) {
+    case Glossary: showViewing(8); break;
+    case Notebook: showRestored("NoteBook"); break;
+    case CalculatorTool: showRestored("Calculator"); break;
+    case Alarm: showRestored("AlarmForm"); break;
+    case Options: state.forms.show("Preferences", Forms::Modal); break;
+    }
+}
+
+void ButtonMenu::command4Click(int index) { showViewing(index + 1); }
+
+void ButtonMenu::command5Click(int index) { showHelp(state, GeneralHelpPages[index], Forms::Modeless); }
+
+void ButtonMenu::showRestored(const QString& name)
+{
+    state.forms.show(name);
+    if (Form* form = state.forms.find(name))
+        form->setNormal();
+}
+
+void ButtonMenu::showViewing(int mode)
+{
+    // The reading window reads its content at load: reload it only for another content.
+    if (state.ViewingMode != mode)
+        state.forms.unload("Viewing");
+    state.ViewingMode = mode;
+    showRestored("Viewing");
+}
+
+void ButtonMenu::formUnload()
+{
+    if (state.NotebookChanged
+        && state.platform.prompter.message("Save your changes to disk?", Prompter::YesNo, Prompter::NoIcon,
+                                           "Change to NoteBook Detected!")
+               == Prompter::Yes) {
+        if (auto* notebook = dynamic_cast<NotebookSaver*>(state.forms.load("NoteBook")))
+            notebook->saveNotebookToDisk();
+    }
+    QFile::remove(state.path(state.RunningFlagFileName));  // already gone is as good as removed
+    state.platform.control.end();
+}
+
+void ButtonMenu::closeEvent(QCloseEvent* event)
+{
+    // While a test, an exam or a report card has the menu disabled, it stays open.
+    if (!isEnabled()) {
+        event->ignore();
+        return;
+    }
+    Form::closeEvent(event);
+}
+
+// Escape must not end the program from its home window.
+void ButtonMenu::reject() {}

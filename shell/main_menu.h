@@ -1,0 +1,68 @@
+// ButtonMenu: the program's home window. Seven options choose which group of buttons shows;
+// every other window is opened from here, and closing it ends the program.
+#pragma once
+
+#include "shell/form.h"
+
+#include <array>
+#include <vector>
+
+class QGroupBox;
+class QLabel;
+class QPushButton;
+class QVBoxLayout;
+
+// The notebook window implements this, so that closing the menu with unsaved notebook changes
+// can have them saved. Until it does, the answer Yes to the closing question saves nothing.
+class NotebookSaver {
+public:
+    virtual ~NotebookSaver() = default;
+    // Writes the notebook's document as RTF to the notebook file.
+    virtual void saveNotebookToDisk() = 0;
+};
+
+class ButtonMenu : public Form {
+    Q_OBJECT
+public:
+    explicit ButtonMenu(AppState& state);
+
+protected:
+    void formLoad() override;    // screen check, then the captions
+    void formUnload() override;  // notebook question, running flag, end of the program
+    void closeEvent(QCloseEvent* event) override;
+    void reject() override;
+
+private:
+    friend void RefreshMainMenu(AppState& state);
+    QVBoxLayout* makeOptions();
+    QVBoxLayout* makeFrames();
+    void refreshReviews();
+    void refreshExams();
+
+    bool screenIsLargeEnough();
+    void option1Click(int index);
+    void command1Click(int index);
+    void command2Click(int index);
+    void command3Click(int index);
+    void command4Click(int index);
+    void command5Click(int index);
+    void hideFrames();
+    void showRestored(const QString& name);  // modeless, back to its normal size
+    void showViewing(int mode);
+
+    enum Option { Reviews, Exams, Reports, Tools, Discussion, GeneralHelp, Scrap };
+    enum Tool { Glossary, Notebook, CalculatorTool, Alarm, Options };
+
+    std::array<QPushButton*, 7> Option1{};
+    std::array<QGroupBox*, 5> Frame1{};
+    std::vector<QPushButton*> Command1;  // one per topic
+    std::vector<QPushButton*> Command2;
+    std::vector<QPushButton*> Command3;
+    std::vector<QPushButton*> Command4;  // one per reading text
+    std::vector<QPushButton*> Command5;
+    QLabel* Hint = nullptr;  // fills the empty side while no group is chosen
+};
+
+// Sets the menu's captions and enabled states from the drill levels and the review test and
+// exam in progress; does nothing when the menu is not loaded.
+void RefreshMainMenu(AppState& state);

@@ -1,0 +1,46 @@
+#include "shell/picture_window.h"
+
+#include "platform/runtime_error.h"
+#include "shell/app_state.h"
+
+#include <QLabel>
+#include <QPixmap>
+#include <QVBoxLayout>
+
+PictForm::PictForm(AppState& state) : Form(state, "PictForm", 10)
+{
+    setWindowTitle("Form1");
+
+    Image1 = new QLabel;
+    Image1->setObjectName("Image1");
+    Image1->setScaledContents(true);
+    Image1->setMinimumSize(1, 1);  // the picture may be shrunk with the window
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(Image1);
+}
+
+void PictForm::loadPicture(int width, int height, const QString& path)
+{
+    // The window's frame is the platform's own; inside it the picture has its size.
+    resize(width, height);
+    QPixmap picture;
+    if (!picture.load(path))
+        throw RuntimeError(RuntimeErrorNo::FileAccess, QStringLiteral("Path/File access error (%1)").arg(path));
+    Image1->setPixmap(picture);
+}
+
+void PictForm::formLoad() { restorePosition(); }
+
+// The picture window keeps its state when closed: its position is stored as it is.
+void PictForm::formUnload() { storePosition(false); }
+
+void ShowPicture(AppState& state, int width, int height, const QString& fileName)
+{
+    auto* form = state.forms.get<PictForm>("PictForm");
+    form->setNormal();
+    form->hide();
+    form->loadPicture(width, height, state.path(fileName));
+    state.forms.show("PictForm");
+}

@@ -1,0 +1,27 @@
+// PictForm: an item's picture at its own size, in a window of its own.
+#pragma once
+
+#include "shell/form.h"
+
+class QLabel;
+
+class PictForm : public Form {
+    Q_OBJECT
+public:
+    explicit PictForm(AppState& state);
+
+    // Sizes the window to a width x height pixel picture and loads it from the file at path;
+    // a picture that cannot be loaded raises a RuntimeError.
+    void loadPicture(int width, int height, const QString& path);
+
+protected:
+    void formLoad() override;
+    void formUnload() override;
+
+private:
+    QLabel* Image1 = nullptr;  // stretched with the window, so the picture keeps its proportions
+};
+
+// Shows the picture file fileName, from the program's folder, at width x height pixels.
+// An unreadable file raises a RuntimeError to the caller.
+void ShowPicture(AppState& state, int width, int height, const QString& fileName);

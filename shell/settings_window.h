@@ -1,0 +1,48 @@
+// Preferences: the review-test options and the pass mark, kept in the shared settings and
+// stored in record 1 of the configuration file.
+#pragma once
+
+#include "shell/form.h"
+
+#include <array>
+
+class QCheckBox;
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+class Preferences : public Form {
+    Q_OBJECT
+public:
+    explicit Preferences(AppState& state);
+
+    // Writes the four flags and the pass mark into record 1; every other field stays as read.
+    void SavePreferences();
+
+protected:
+    void formLoad() override;
+    void formUnload() override;  // asks about unsaved changes
+
+private:
+    void checkClick(QCheckBox* box, QLabel* icon, bool on);
+    void text1Change();
+    void takeControls();  // the settings from the controls
+    void command1Click();  // Save
+
+    QCheckBox* Check1 = nullptr;
+    QCheckBox* Check2 = nullptr;
+    QCheckBox* Check3 = nullptr;
+    QCheckBox* Check5 = nullptr;
+    QLabel* Picture1 = nullptr;
+    QLabel* Picture2 = nullptr;
+    QLabel* Picture3 = nullptr;
+    QLabel* Picture5 = nullptr;
+    QLineEdit* Text1 = nullptr;
+    std::array<QLabel*, 2> Label2{};
+    QPushButton* Command1 = nullptr;
+    QPushButton* Command2 = nullptr;
+    QPushButton* Command3 = nullptr;
+    QFrame* Frame1 = nullptr;
+    bool PrefsChanged = false;
+};

@@ -1,0 +1,324 @@
+// Start-up from a fresh folder, a damaged one and one left by an earlier run, driven through the
+// scripted boxes and the fake clock.
+#include "exams/exam_record.h"
+#include "platform/record_file.h"
+#include "review/review_record.h"
+#include "shell/edition_chooser.h"
+#include "shell/startup.h"
+#include "shell/title_screen.h"
+#include "tests/support/app_fixture.h"
+#include "tests/support/test_main.h"
+
+#include <QAbstractButton>
+#include <QFile>
+#include <QLabel>
+#include <QTest>
+
+namespace {
+
+// The menu as a bare window: these tests only need to see that it was shown.
+class MenuStandIn : public Form {
+public:
+    explicit MenuStandIn(AppState& state) : Form(state, "ButtonMenu") {}
+};
+
+struct StartFixture : AppFixture {
+    explicit StartFixture(const Edition& edition = vestoraEdition()) : AppFixture(edition)
+    {
+        state.forms.add("Pubdat", [this] { return new Pubdat(state); });
+        state.forms.add("AppChoice", [this] { return new AppChoice(state); });
+        state.forms.add("ButtonMenu", [this] { return new MenuStandIn(state); });
+        writeDataFile();
+    }
+    void writeDataFile()
+    {
+        QFile file(state.path(state.edition.EditionWord));
+        file.open(QIODevice::WriteOnly);
+        file.write(courseData(state.edition));
+    }
+    bool exists(const QString& name) const { return QFile::exists(state.path(name)); }
+    Pubdat* load() { return state.forms.get<Pubdat>("Pubdat"); }
+    QString label(int i) { return state.forms.find("Pubdat")->findChild<QLabel*>(QStringLiteral("Label1(%1)").arg(i))->text(); }
+    QStringList titles() const
+    {
+        QStringList t;
+        for (const auto& box : prompter.shown)
+            t << box.title;
+        return t;
+    }
+    // A record 1 of an earlier run, pointing at the review and exam records given.
+    void earlierRun(int reviewRecordNo, int examRecordNo)
+    {
+        ConfigRecord r = decodeConfigRecord(QByteArray(RecordLength, '\0'), state.edition);
+        initialiseFirstRun(r, state.edition, "Lee");
+        r.ReviewRecordNo = quint8(reviewRecordNo);
+        r.ExamRecordNo = quint8(examRecordNo);
+        state.config().writeRecord1(r);
+    }
+};
+
+}  // namespace
+
+class StartupTest : public QObject {
+    Q_OBJECT
+private slots:
+    void firstRunAsksTheNameAndSetsEverythingUp()
+    {
+        StartFixture f;
+        f.prompter.type("   Jane Q. Candidate with a name longer than thirty");
+        f.prompter.answer(Prompter::Yes);
+        QVERIFY(f.load());
+        QVERIFY(!f.control.ended);
+        QVERIFY(f.exists("BrokerAppRunning"));
+        const QByteArray name = "Jane Q. Candidate with a name ";
+        QCOMPARE(f.state.settings.UserName, name);  // exactly 30 characters
+        QCOMPARE(f.prompter.shown[1].text, "Thank you.\r\nSoftware user's name is " + QString(name) + ".");
+        QCOMPARE(f.prompter.shown[1].title, QString("Please Confirm."));
+        QCOMPARE(f.label(4), QString(name).trimmed());
+        QCOMPARE(f.label(1), QString("REAL ESTATE BROKER LICENSE"));
+        QCOMPARE(f.label(6), QString("Second Edition"));
+
+        const QByteArray record1 = record_file::read(f.state.path("BrokerConfig.MS"), 1);
+        QCOMPARE(record1.left(5), QByteArray("\1\1\1\1\x4b"));
+        QCOMPARE(record1.mid(7, 30), name);
+        QFile notebook(f.state.path("BrokerNoteBook.RTF"));
+        QVERIFY(notebook.open(QIODevice::ReadOnly));
+        const QByteArray rtf = notebook.readAll();
+        QCOMPARE(rtf, notebookTemplate(f.state.edition, name));
+        QVERIFY(rtf.startsWith(TitlePaneRtf.chopped(3) + "\\b\\qc Review Notes for the\r\n\\par Brisoval Broker License"));
+        QVERIFY(rtf.contains("\\par Broker's Responsibilities for Office Management\r\n\\par Notes:\r\n"));
+        QVERIFY(rtf.endsWith("\\par \r\n\\par }\r\n"));
+        QVERIFY(f.state.text.ReviewItems[1].startsWith("\\par 01"));
+        QVERIFY(!f.prompter.unexpected);
+    }
+
+    void nameMustBeConfirmedAndBlankNamesAskAgain()
+    {
+        StartFixture f(praxelleEdition());
+        f.prompter.type("    ");        // blanks only: asked again, no question
+        f.prompter.type("Wrong Name");
+        f.prompter.answer(Prompter::No);  // not confirmed: asked again
+        f.prompter.type("Right Name");
+        f.prompter.answer(Prompter::Yes);
+        QVERIFY(f.load());
+        QCOMPARE(f.state.settings.UserName, QByteArray("Right Name").leftJustified(30));  // as stored
+        QCOMPARE(int(f.prompter.shown.size()), 5);
+        QCOMPARE(quint8(record_file::read(f.state.path("LicenseConfig.MS"), 1)[4]), quint8(70));
+    }
+
+    void cancellingTheNamePromptCanExit()
+    {
+        StartFixture f;
+        f.prompter.type(QString());         // Cancel
+        f.prompter.answer(Prompter::No);    // do not exit: asked again
+        f.prompter.type(QString());
+        f.prompter.answer(Prompter::Yes);   // exit
+        QVERIFY(!f.load());
+        QVERIFY(f.control.ended);
+        QCOMPARE(f.prompter.shown[1].text, QString("Exit Program?"));
+        QVERIFY(!f.exists("BrokerAppRunning"));
+        QCOMPARE(record_file::read(f.state.path("BrokerConfig.MS"), 1), QByteArray(RecordLength, '\0'));
+    }
+
+    void missingDataFileEndsBeforeAnythingIsWritten()
+    {
+        StartFixture f;
+        QFile::remove(f.state.path("Broker"));
+        QVERIFY(!f.load());
+        QVERIFY(f.control.ended);
+        QCOMPARE(f.titles(), QStringList{"Missing File Detected!"});
+        QCOMPARE(f.prompter.shown[0].text, QString("Fatal Error. This Software must be reinstalled."));
+        QCOMPARE(f.prompter.shown[0].icon, Prompter::Critical);
+        QVERIFY(!f.exists("BrokerConfig.MS"));
+        QVERIFY(!f.exists("BrokerAppRunning"));
+    }
+
+    void leftoverRunningMarkerWarns()
+    {
+        for (const Prompter::Answer answer : {Prompter::Ok, Prompter::Cancel}) {
+            StartFixture f;
+            f.earlierRun(0, 0);
+            QFile(f.state.path("BrokerAppRunning")).open(QIODevice::WriteOnly);
+            f.prompter.answer(answer);
+            const bool loaded = f.load() != nullptr;
+            QCOMPARE(f.titles(), QStringList{"Warning!"});
+            QCOMPARE(f.prompter.shown[0].buttons, Prompter::OkCancel);
+            QVERIFY(f.prompter.shown[0].text.endsWith("Press OK to continue. Cancel to abort."));
+            QCOMPARE(loaded, answer == Prompter::Ok);
+            QCOMPARE(f.control.ended, answer == Prompter::Cancel);
+            QVERIFY(f.exists("BrokerAppRunning"));
+        }
+    }
+
+    void unfinishedReviewTestAndExamAreRebuilt()
+    {
+        StartFixture f;
+        f.earlierRun(2, 3);
+        ReviewRecord review;
+        review.Kind = 4;
+        review.ItemNo = review.ItemsReached = 7;
+        review.ItemCount = 10;
+        review.TestType = 1;
+        review.Minutes = 36;
+        review.Tally = {0, 5, 1, 9};
+        review.Lifelines = {0, 1, 0, 2};
+        for (int i = 1; i <= 10; ++i) {
+            review.Items[i] = qint16(20 + i);
+            review.Misses[i] = quint8(i % 3);
+        }
+        record_file::write(f.state.path("BrokerConfig.MS"), 2, encodeReviewRecord(review));
+        ExamRecord exam;
+        exam.Kind = 13;  // the custom exam
+        exam.ExamKind = 5;
+        exam.CurrentItem = 2;
+        exam.ItemCount = 3;
+        exam.TimeLimit = 90;
+        exam.Structured = 1;
+        exam.Minutes = 720;
+        exam.Topics = {0, 1, 0, 1, 0, 0, 0, 0, 1};
+        exam.Items = std::vector<qint16>(301, 0);
+        exam.Items[1] = 5, exam.Items[2] = 6, exam.Items[3] = 7;
+        exam.Codes[1] = 72, exam.Codes[2] = 0, exam.Codes[3] = 86;
+        record_file::write(f.state.path("BrokerConfig.MS"), 3, encodeExamRecord(exam, f.state.edition));
+
+        QVERIFY(f.load());
+        const ReviewState& r = f.state.review;
+        QCOMPARE(r.ReviewRecordNo, 2);
+        QCOMPARE(r.CurrentTopic, 4);
+        QCOMPARE(r.ReviewItemNo, 7);
+        QCOMPARE(r.ReviewItemCount, 10);
+        QCOMPARE(r.ReviewTally[2], 1);
+        QCOMPARE(r.ReviewTally[4], 0);  // wild guesses start again
+        QCOMPARE(r.LifelinesLeft[3], 2);
+        QCOMPARE(r.ReviewElapsed, 0.025);
+        QCOMPARE(r.ReviewOrder[10], 30);
+        QCOMPARE(r.ReviewMisses[5], 2);
+
+        const ExamState& x = f.state.exam;
+        QCOMPARE(x.ExamRecordNo, 3);
+        QCOMPARE(x.ExamChoice, 5);
+        QCOMPARE(x.ExamKind, 5);
+        QCOMPARE(x.ExamCurrentItem, 2);
+        QCOMPARE(x.ExamTimeLimit, 90);
+        QCOMPARE(x.ExamElapsed, 0.5);
+        QCOMPARE(x.ExamTopics, std::vector<bool>({true, true, false, true, false, false, false, false, true}));
+        QCOMPARE(x.ExamAnswers[1], 4);   // code 72: D, unsure, answered once
+        QCOMPARE(x.ExamUnsure[1], 63);
+        QCOMPARE(x.ExamAnswerCount[1], 1);
+        QCOMPARE(x.ExamAnswerCount[2], 0);  // code 0: not answered
+        QCOMPARE(x.ExamAnswers[3], 3);   // code 86: C three times, unsure
+        QCOMPARE(x.ExamAnswerCount[3], 3);
+        QVERIFY(x.ExamScrambled);
+    }
+
+    void damagedRecordsAreNotResumed()
+    {
+        StartFixture f;
+        f.earlierRun(2, 2);
+        ReviewRecord review;
+        review.Kind = 3;
+        review.ItemCount = 999;  // more positions than a test has
+        review.ItemNo = 1;
+        record_file::write(f.state.path("BrokerConfig.MS"), 2, encodeReviewRecord(review));
+        QVERIFY(f.load());
+        QCOMPARE(f.state.review.ReviewItemNo, 0);
+        QCOMPARE(f.state.review.ReviewRecordNo, 0);
+        QCOMPARE(f.state.exam.ExamCurrentItem, 0);  // a review record is no exam either
+    }
+
+    void damagedDataFileEndsWithTheUnrecoverableError()
+    {
+        StartFixture f;
+        f.earlierRun(0, 0);
+        QFile file(f.state.path("Broker"));
+        file.open(QIODevice::WriteOnly | QIODevice::Truncate);
+        file.write("{\\rtf1 nothing to cut}");
+        file.close();
+        QVERIFY(!f.load());
+        QVERIFY(f.control.ended);
+        QCOMPARE(f.prompter.shown.size(), size_t(1));
+        QCOMPARE(f.prompter.shown[0].text, QString("Unrecoverable error 5 has occurred."));
+        QVERIFY(f.exists("BrokerAppRunning"));  // left for the next start to warn about
+    }
+
+    void printerFontAndAMissingPrinter()
+    {
+        StartFixture f;
+        f.earlierRun(0, 0);
+        f.printer.availableFonts = {"Arial", "Courier", "Courier New", "Terminal"};
+        QVERIFY(f.load());
+        QCOMPARE(f.state.PrinterFontName, QString("Courier New"));
+        QVERIFY(f.prompter.shown.empty());
+
+        StartFixture g;
+        g.earlierRun(0, 0);
+        g.printer.failing = true;
+        QVERIFY(g.load());
+        QVERIFY(g.state.PrinterFailed);
+        QVERIFY(g.state.PrinterFontName.isEmpty());
+        QCOMPARE(g.prompter.shown.size(), size_t(1));
+        QVERIFY(g.prompter.shown[0].text.startsWith("There is a problem that will prevent printing."));
+        QCOMPARE(g.prompter.shown[0].icon, Prompter::Critical);
+        QVERIFY(!g.prompter.shown[0].title.isEmpty());
+    }
+
+    void titleScreenLeavesAfterFourSecondsOrAtAKey()
+    {
+        StartFixture f;
+        f.earlierRun(0, 0);
+        Pubdat* title = f.load();
+        f.clock.advance(4000);
+        title->timer1Timer();
+        QVERIFY(f.state.forms.isLoaded("Pubdat"));
+        f.clock.advance(100);
+        title->timer1Timer();
+        QVERIFY(!f.state.forms.isLoaded("Pubdat"));
+        QVERIFY(f.state.forms.isLoaded("ButtonMenu"));
+
+        StartFixture g;
+        g.earlierRun(0, 0);
+        title = g.load();
+        QTest::keyClick(title, Qt::Key_Space);
+        QVERIFY(!g.state.forms.isLoaded("Pubdat"));
+        QVERIFY(g.state.forms.isLoaded("ButtonMenu"));
+    }
+
+    void titleScreenLeavesEvenWhenLoadingEndsBeforeMidnight()
+    {
+        StartFixture f;
+        f.earlierRun(0, 0);
+        f.clock.set(QDateTime(QDate(2026, 12, 8), QTime(23, 59, 58)));
+        Pubdat* title = f.load();
+        f.clock.advance(3000);
+        title->timer1Timer();
+        QVERIFY(f.state.forms.isLoaded("Pubdat"));
+        f.clock.advance(2000);
+        title->timer1Timer();
+        QVERIFY(!f.state.forms.isLoaded("Pubdat"));
+    }
+
+    void editionChooser()
+    {
+        StartFixture cancel;
+        auto* chooser = cancel.state.forms.get<AppChoice>("AppChoice");
+        chooser->findChild<QAbstractButton*>("Command1(1)")->click();
+        QVERIFY(cancel.control.ended);
+        QVERIFY(cancel.control.started.isEmpty());
+
+        StartFixture other;
+        chooser = other.state.forms.get<AppChoice>("AppChoice");
+        chooser->findChild<QAbstractButton*>("Option1(1)")->click();
+        chooser->findChild<QAbstractButton*>("Command1(0)")->click();
+        QCOMPARE(other.control.started, QStringList{"Praxelle.exe"});
+        QVERIFY(other.control.ended);
+
+        StartFixture same;
+        chooser = same.state.forms.get<AppChoice>("AppChoice");
+        chooser->findChild<QAbstractButton*>("Command1(0)")->click();
+        QVERIFY(!same.control.ended);
+        QVERIFY(!same.state.forms.isLoaded("AppChoice"));
+    }
+};
+
+REGISTER_TEST(StartupTest)
+#include "startup_test.moc"

@@ -1,0 +1,43 @@
+#include "tests/support/app_fixture.h"
+
+#include "content/course.h"
+
+#include <QFile>
+
+AppFixture::AppFixture(const Edition& edition) : state(edition, platform, dir.path()) {}
+
+QByteArray AppFixture::courseData(const Edition& edition)
+{
+    Course course;
+    for (int t = 1; t <= edition.ReadingTextCount; ++t)
+        course.ReadingTexts << QStringLiteral("# Reading %1\n\nThe text of reading %1.").arg(t);
+    for (int g = 1; g <= GlossaryEntryCount; ++g) {
+        const QChar letter('A' + (g - 1) * 26 / GlossaryEntryCount);
+        course.Glossary << GlossaryTerm{QStringLiteral("%1 term %2").arg(letter).arg(g, 4, 10, QChar('0')),
+                                        QStringLiteral("Meaning of term %1.").arg(g)};
+    }
+    const auto items = [](const QString& group, int count) {
+        QList<CourseItem> list;
+        for (int k = 1; k <= count; ++k)
+            list << CourseItem{QStringLiteral("%1 question %2?").arg(group).arg(k),
+                               {"First choice", "Second choice", "Third choice", "Fourth choice"},
+                               QChar('A' + (k - 1) % 4), QStringLiteral("%1 explanation %2.").arg(group).arg(k), {}};
+        return list;
+    };
+    for (int t = 1; t <= edition.TopicCount; ++t)
+        course.TopicItems << items(QStringLiteral("Topic %1").arg(t), 5);
+    for (int e = 1; e <= edition.PreparedExamCount; ++e)
+        course.ExamItems << items(QStringLiteral("Exam %1").arg(e), 5);
+    for (int p = 1; p <= HelpPageCount; ++p)
+        course.HelpPages << QStringLiteral("# Help page %1\n\nHow this window works.").arg(p);
+    return buildEditionData(course, edition);
+}
+
+void AppFixture::loadCourse()
+{
+    QFile file(state.path(state.edition.EditionWord));
+    file.open(QIODevice::WriteOnly);
+    file.write(courseData(state.edition));
+    file.close();
+    state.text = loadEditionData(state.folder, state.edition);
+}
