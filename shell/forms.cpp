@@ -2,6 +2,12 @@
 
 #include "shell/form.h"
 
+Forms::~Forms()
+{
+    for (auto& [name, form] : loaded_)
+        delete form.data();
+}
+
 void Forms::add(const QString& name, Factory factory) { factories_[name] = std::move(factory); }
 
 Form* Forms::find(const QString& name) const

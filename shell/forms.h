@@ -15,6 +15,11 @@ public:
     enum Mode { Modeless, Modal };
     using Factory = std::function<Form*()>;
 
+    Forms() = default;
+    Forms(const Forms&) = delete;
+    Forms& operator=(const Forms&) = delete;
+    ~Forms();  // windows still loaded go with the registry, without their unload handlers
+
     void add(const QString& name, Factory factory);
     Form* load(const QString& name);
     Form* find(const QString& name) const;

@@ -2,9 +2,14 @@
 
 #include "content/course.h"
 
+#include <QCoreApplication>
+#include <QEvent>
 #include <QFile>
 
 AppFixture::AppFixture(const Edition& edition) : state(edition, platform, dir.path()) {}
+
+// Windows closed during the test are deleted once events run; let that happen now.
+AppFixture::~AppFixture() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
 
 QByteArray AppFixture::courseData(const Edition& edition)
 {

@@ -9,6 +9,7 @@
 
 struct AppFixture {
     explicit AppFixture(const Edition& edition = vestoraEdition());
+    ~AppFixture();
 
     // Writes the fixture course's data file into the folder and cuts it into the text store.
     void loadCourse();
