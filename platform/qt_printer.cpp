@@ -65,10 +65,12 @@ double columnWidth(const QFontMetricsF& metrics)
     return sum / 1000;
 }
 
+// The Documents folder when the user has one, else the home folder: the dialog refuses a
+// file in a folder that does not exist.
 QString defaultPdfFile()
 {
-    return QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation))
-        .filePath(QStringLiteral("Printout.pdf"));
+    const QDir documents(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
+    return QDir(documents.exists() ? documents : QDir::home()).filePath(QStringLiteral("Printout.pdf"));
 }
 }  // namespace
 
