@@ -5,6 +5,8 @@
 #include "platform/printer.h"
 #include "platform/program_control.h"
 #include "platform/prompter.h"
+#include "platform/random_source.h"
+#include "platform/tone.h"
 
 struct Platform {
     Prompter& prompter;
@@ -12,4 +14,6 @@ struct Platform {
     ProgramControl& control;
     PrinterDevice& printer;
     PrinterDialog& printerDialog;
+    Tone& tone;
+    RandomSource& random;
 };

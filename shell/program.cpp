@@ -19,7 +19,9 @@ int runProgram(int argc, char** argv, const Edition& edition)
     SystemClock clock;
     QtProgramControl control;
     QtPrinting printing;
-    Platform platform{prompter, clock, control, printing.device(), printing.dialog()};
+    QtTone tone;
+    RandomSource random;
+    Platform platform{prompter, clock, control, printing.device(), printing.dialog(), tone, random};
     AppState state(edition, platform, QDir::currentPath());
     registerForms(state);
     startProgram(state);

@@ -22,6 +22,8 @@ struct AppFixture {
     RecordingProgramControl control;
     RecordingPrinterDevice printer;
     RecordingPrinterDialog printerDialog;
-    Platform platform{prompter, clock, control, printer, printerDialog};
+    RecordingTone tone;
+    RandomSource random;
+    Platform platform{prompter, clock, control, printer, printerDialog, tone, random};
     AppState state;
 };

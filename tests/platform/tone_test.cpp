@@ -1,0 +1,38 @@
+#include "platform/tone.h"
+#include "tests/support/test_main.h"
+
+#include <QTest>
+#include <cmath>
+
+class ToneTest : public QObject {
+    Q_OBJECT
+private slots:
+    void samplesAreASineOfTheRightLengthWithoutClicks()
+    {
+        const QByteArray bytes = toneSamples(440, 200, 22050);
+        QCOMPARE(bytes.size(), 4410 * 2);
+        const auto* s = reinterpret_cast<const qint16*>(bytes.constData());
+        const int n = int(bytes.size() / 2);
+        QCOMPARE(s[0], qint16(0));          // faded in
+        QVERIFY(std::abs(s[n - 1]) < 200);  // and out
+        // 440 Hz over 0.2 s crosses zero upwards 88 times.
+        int rising = 0, peak = 0;
+        for (int i = 1; i < n; ++i) {
+            rising += s[i - 1] < 0 && s[i] >= 0;
+            peak = std::max(peak, int(s[i]));
+        }
+        QVERIFY(std::abs(rising - 88) <= 1);
+        QVERIFY(peak > 15000 && peak <= 16384);
+    }
+
+    void playingNeverFailsWithoutASoundDevice()
+    {
+        QtTone tone;
+        tone.beep(1760, 50);  // silent here; must return at once without an error
+        tone.beep(440, 50);
+        QVERIFY(toneSamples(440, 0, 22050).isEmpty());
+    }
+};
+
+REGISTER_TEST(ToneTest)
+#include "tone_test.moc"
