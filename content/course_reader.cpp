@@ -40,9 +40,10 @@ QList<SourceBlock> readBlocks(const QString& path)
 {
     QList<SourceBlock> blocks;
     const QStringList lines = sourceLines(path);
+    const QString fileName = QFileInfo(path).fileName();
     for (int n = 0; n < lines.size(); ++n) {
         const QString& line = lines[n];
-        const QString where = QStringLiteral("%1 line %2").arg(QFileInfo(path).fileName()).arg(n + 1);
+        const QString where = QStringLiteral("%1 line %2").arg(fileName).arg(n + 1);
         if (isComment(line))
             continue;
         if (line.startsWith('@')) {

@@ -9,6 +9,7 @@
 #include <QImage>
 #include <QMap>
 #include <QPainter>
+#include <algorithm>
 
 namespace {
 

@@ -1,5 +1,9 @@
 #include "shell/all_forms.h"
 
+#include "exams/results_window.h"
+#include "review/lifeline_dialog.h"
+#include "review/review_test.h"
+
 #include "shell/app_state.h"
 #include "shell/edition_chooser.h"
 #include "shell/help_window.h"
@@ -25,9 +29,12 @@ void registerForms(AppState& state)
     add<Viewing>(state, "Viewing");
     add<PictForm>(state, "PictForm");
     add<Preferences>(state, "Preferences");
+    add<Quiz800>(state, "Quiz800");
+    add<Aladdin>(state, "Aladdin");
+    add<Results>(state, "Results");
     // Windows still to be built open as plain placeholders.
     const std::pair<const char*, QString> placeholders[] = {
-        {"Quiz800", "Topic Review Test"},   {"ExamSet", "Exam Set-Up"},
+        {"ExamSet", "Exam Set-Up"},
         {"ExamTest", "Exam"},               {"QuizSumm", "Review Test Report Card"},
         {"Scoring", state.edition.ScoringCaption}, {"Navigator", "Monitor Spreadsheet"},
         {"NoteBook", "Notebook"},           {"Calculator", "Calculator"},

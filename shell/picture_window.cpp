@@ -44,3 +44,18 @@ void ShowPicture(AppState& state, int width, int height, const QString& fileName
     form->loadPicture(width, height, state.path(fileName));
     state.forms.show("PictForm");
 }
+
+void showItemPicture(AppState& state, int picture)
+{
+    if (picture == 0) {
+        state.forms.unload("PictForm");
+        return;
+    }
+    const PictureSpec spec = parsePictureSpec(state.edition.PictureSpecs.value(picture));
+    try {
+        ShowPicture(state, spec.Width, spec.Height, itemPictureFile(state.edition, spec));
+    } catch (const RuntimeError& error) {
+        state.platform.prompter.message("The picture for this item could not be shown." + state.CrLf + error.Description,
+                                        Prompter::OkOnly, Prompter::Exclamation, QString());
+    }
+}

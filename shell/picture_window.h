@@ -25,3 +25,8 @@ private:
 // Shows the picture file fileName, from the program's folder, at width x height pixels.
 // An unreadable file raises a RuntimeError to the caller.
 void ShowPicture(AppState& state, int width, int height, const QString& fileName);
+
+// The picture of an item whose picture mark is picture (1 or 2: the edition's PictureSpecs),
+// sized and named as its PictureSpec says; 0 closes the picture window. A picture that cannot
+// be shown is reported to the user, and the window that asked goes on.
+void showItemPicture(AppState& state, int picture);

@@ -1,0 +1,304 @@
+#include "exams/exam_setup.h"
+
+#include "exams/exam_rules.h"
+#include "shell/app_state.h"
+#include "shell/help_window.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+namespace {
+constexpr int ExamSetSlot = 4;
+constexpr int ExamSetHelpPage = 10;
+constexpr int TimeEntries = 51;  // 5 to 255 minutes in steps of 5
+
+void setMainMenuEnabled(AppState& state, bool on)
+{
+    if (Form* menu = state.forms.find("ButtonMenu"))
+        menu->setEnabled(on);
+}
+
+QFont fixedPitchFont()
+{
+    QFont font;
+    font.setFamilies({"Courier New", "Liberation Mono"});
+    font.setStyleHint(QFont::Monospace);
+    font.setPointSize(11);
+    return font;
+}
+}  // namespace
+
+ExamSet::ExamSet(AppState& state) : Form(state, "ExamSet", ExamSetSlot)
+{
+    setWindowTitle("Build Comprehensive Screening Exam");
+
+    Command1 = {new QPushButton("&Take Exam"), new QPushButton("&Cancel"), new QPushButton("&Help")};
+    for (int i = 0; i < int(Command1.size()); ++i) {
+        Command1[i]->setObjectName(QStringLiteral("Command1(%1)").arg(i));
+        Command1[i]->setMinimumWidth(110);
+        connect(Command1[i], &QPushButton::clicked, this, [this, i] { command1Click(i); });
+    }
+    Command1[TakeExam]->setDefault(true);
+
+    // Layout: the exams and the approach on the left, the topics in the middle, the time and
+    // size lists on the right, the buttons below.
+    auto* left = new QVBoxLayout;
+    left->addWidget(makeExamFrame());
+    left->addWidget(makeApproachFrame());
+    left->addStretch();
+    auto* body = new QHBoxLayout;
+    body->addLayout(left, 3);
+    body->addWidget(makeTopicFrame(), 4);
+    body->addWidget(makeMagnitudeFrame(), 2);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(Command1[HelpButton]);
+    buttons->addStretch();
+    buttons->addWidget(Command1[TakeExam]);
+    buttons->addWidget(Command1[Cancel]);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(14, 14, 14, 14);
+    layout->setSpacing(12);
+    layout->addLayout(body, 1);
+    layout->addLayout(buttons);
+    resize(900, 560);
+}
+
+QGroupBox* ExamSet::makeExamFrame()
+{
+    Frame5 = new QGroupBox(state.edition.ExamSetFrameCaption);
+    Frame5->setObjectName("Frame5");
+    auto* column = new QVBoxLayout(Frame5);
+    const QStringList captions = state.edition.ExamSetPreparedOptions + QStringList{"Custom Built by You"};
+    for (int i = 0; i < captions.size(); ++i) {
+        auto* option = new QRadioButton(captions[i]);
+        option->setObjectName(QStringLiteral("Option3(%1)").arg(i));
+        connect(option, &QRadioButton::toggled, this, [this, i](bool on) {
+            if (on)
+                option3Click(i);
+        });
+        column->addWidget(option);
+        Option3.push_back(option);
+    }
+    return Frame5;
+}
+
+QGroupBox* ExamSet::makeApproachFrame()
+{
+    Frame4 = new QGroupBox("Approach");
+    Frame4->setObjectName("Frame4");
+    Check1 = new QCheckBox("Question Sequence Scrambled");
+    Check1->setObjectName("Check1");
+    Check1->setChecked(true);
+    Option1 = {new QRadioButton("Structured, without Review/Skip"), new QRadioButton("Traditional, with Review/Skip")};
+    auto* column = new QVBoxLayout(Frame4);
+    column->addWidget(Check1);
+    for (int i = 0; i < int(Option1.size()); ++i) {
+        Option1[i]->setObjectName(QStringLiteral("Option1(%1)").arg(i));
+        column->addWidget(Option1[i]);
+    }
+    return Frame4;
+}
+
+QGroupBox* ExamSet::makeTopicFrame()
+{
+    Frame3 = new QGroupBox("Include Topics");
+    Frame3->setObjectName("Frame3");
+    auto* column = new QVBoxLayout(Frame3);
+    for (int t = 1; t <= state.edition.TopicCount; ++t) {
+        auto* box = new QCheckBox;
+        box->setObjectName(QStringLiteral("Check2(%1)").arg(t - 1));
+        connect(box, &QCheckBox::toggled, this, &ExamSet::UpdatePoolCount);
+        column->addWidget(box);
+        Check2.push_back(box);
+    }
+    column->addStretch();
+    Label2 = new QLabel("Items Available in Pool:");
+    Label2->setObjectName("Label2");
+    QFont bold = Label2->font();
+    bold.setBold(true);
+    Label2->setFont(bold);
+    column->addWidget(Label2);
+    return Frame3;
+}
+
+QGroupBox* ExamSet::makeMagnitudeFrame()
+{
+    Frame1 = new QGroupBox("Magnitude of Exam");
+    Frame1->setObjectName("Frame1");
+    auto* grid = new QGridLayout(Frame1);
+    const QStringList headings = {"Time Limit   (minutes)", "Number of Questions"};
+    for (int i = 0; i < int(List1.size()); ++i) {
+        Label1[i] = new QLabel(headings[i]);
+        Label1[i]->setObjectName(QStringLiteral("Label1(%1)").arg(i));
+        Label1[i]->setWordWrap(true);
+        Label1[i]->setAlignment(Qt::AlignHCenter | Qt::AlignBottom);
+        List1[i] = new QListWidget;
+        List1[i]->setObjectName(QStringLiteral("List1(%1)").arg(i));
+        List1[i]->setFont(fixedPitchFont());
+        List1[i]->setMinimumWidth(80);
+        grid->addWidget(Label1[i], 0, i);
+        grid->addWidget(List1[i], 1, i);
+        // The choice shows mid-list, with its neighbours on both sides.
+        connect(List1[i], &QListWidget::currentItemChanged, List1[i], [list = List1[i]](QListWidgetItem* item) {
+            if (item)
+                list->scrollToItem(item, QAbstractItemView::PositionAtCenter);
+        });
+    }
+    grid->setRowStretch(1, 1);
+    connect(List1[SizeList], &QListWidget::currentRowChanged, this, &ExamSet::UpdatePoolCount);
+    return Frame1;
+}
+
+void ExamSet::formLoad()
+{
+    restorePosition();
+    setMainMenuEnabled(state, false);
+    ExamState& exam = state.exam;
+    const Edition& edition = state.edition;
+    const int custom = edition.CustomExamNo();
+
+    for (int k = 1; k <= TimeEntries; ++k)
+        List1[TimeList]->addItem(fourWide(5 * k));
+    for (int k = 1; k <= MostTestItems; ++k)
+        List1[SizeList]->addItem(fourWide(k));
+    for (int t = 1; t <= edition.TopicCount; ++t)
+        Check2[t - 1]->setText(topicCaption(t, edition.TopicTitles[t]));
+
+    if (exam.ExamChoice == custom) {
+        for (int t = 1; t <= edition.TopicCount; ++t)
+            Check2[t - 1]->setChecked(exam.ExamTopics[t]);
+    } else {
+        for (QListWidget* list : List1)
+            list->setEnabled(false);
+        for (QCheckBox* box : Check2)
+            box->setEnabled(false);
+    }
+
+    selectOption3(exam.ExamChoice - 1);
+    if (exam.ExamChoice != custom)
+        exam.ExamItemCount = state.text.TopicItemCounts[exam.ExamChoice][2];
+    List1[TimeList]->setCurrentRow(exam.ExamTimeLimit / 5 - 1);
+    List1[SizeList]->setCurrentRow(exam.ExamItemCount - 1);
+    CustomItemCount = exam.ExamItemCount;
+    CustomTimeEntry = List1[TimeList]->currentRow() + 1;
+    Option1[exam.ExamStructured != 0 ? 0 : 1]->setChecked(true);
+    if (!exam.ExamScrambled)
+        Check1->setChecked(false);
+
+    // Drill marks: an exam drilled three times is closed.
+    for (int u = 1; u <= custom; ++u) {
+        const int level = state.settings.TopicDrillLevel[u + edition.TopicCount];
+        QRadioButton* option = Option3[u - 1];
+        option->setText(option->text() + drillSuffix(level));
+        if (drillsFinished(level)) {
+            option->setAutoExclusive(false);  // an exclusive option cannot be cleared on its own
+            option->setChecked(false);
+            option->setAutoExclusive(true);
+            option->setEnabled(false);
+        }
+    }
+    // Open on the first exam not yet finished.
+    for (int i = 0; i < int(Option3.size()); ++i) {
+        if (Option3[i]->isEnabled()) {
+            selectOption3(i);
+            break;
+        }
+    }
+}
+
+void ExamSet::selectOption3(int index)
+{
+    if (Option3[index]->isChecked())
+        option3Click(index);
+    else
+        Option3[index]->setChecked(true);
+}
+
+bool ExamSet::customShown() const { return Option3.back()->isChecked(); }
+
+void ExamSet::option3Click(int index)
+{
+    const ExamState& exam = state.exam;
+    if (index == state.edition.ExamSetCustomOption) {
+        for (QListWidget* list : List1)
+            list->setEnabled(true);
+        List1[TimeList]->setCurrentRow(CustomTimeEntry - 1);
+        List1[SizeList]->setCurrentRow(CustomItemCount - 1);
+        for (int t = 1; t <= state.edition.TopicCount; ++t) {
+            Check2[t - 1]->setEnabled(true);
+            Check2[t - 1]->setChecked(exam.ExamTopics[t]);
+        }
+        return;
+    }
+    // A prepared exam: keep the custom choices while they are on show, then show the exam's own.
+    if (List1[SizeList]->isEnabled()) {
+        CustomTimeEntry = List1[TimeList]->currentRow() + 1;
+        CustomItemCount = List1[SizeList]->currentRow() + 1;
+    }
+    for (QCheckBox* box : Check2) {
+        box->setChecked(true);
+        box->setEnabled(false);
+    }
+    List1[TimeList]->setCurrentRow(state.edition.ExamSetCustomListIndex);
+    List1[SizeList]->setCurrentRow(state.text.TopicItemCounts[index + 1][2] - 1);
+    Command1[TakeExam]->setEnabled(true);
+    Command1[Cancel]->setEnabled(true);
+    for (QListWidget* list : List1)
+        list->setEnabled(false);
+}
+
+void ExamSet::UpdatePoolCount()
+{
+    std::vector<bool> checked(Check2.size() + 1, false);
+    for (size_t t = 1; t < checked.size(); ++t)
+        checked[t] = Check2[t - 1]->isChecked();
+    const int total = poolTotal(state.text, checked);
+    Command1[TakeExam]->setEnabled(total > 0);
+    const int index = List1[SizeList]->currentRow();
+    const int kept = clampedQuestionIndex(index, total, customShown());
+    if (kept != index)
+        List1[SizeList]->setCurrentRow(kept);
+    Label2->setText("Items Available in Pool: " + fourWide(total));
+}
+
+void ExamSet::command1Click(int index)
+{
+    switch (index) {
+    case TakeExam: takeExam(); break;
+    case Cancel: state.forms.unload("ExamSet"); break;
+    case HelpButton: showHelp(state, ExamSetHelpPage, Forms::Modeless, true); break;
+    }
+}
+
+void ExamSet::takeExam()
+{
+    ExamState& exam = state.exam;
+    exam.ExamTimeLimit = (List1[TimeList]->currentRow() + 1) * 5;
+    exam.ExamItemCount = List1[SizeList]->currentRow() + 1;
+    for (int t = 1; t <= state.edition.TopicCount; ++t)
+        exam.ExamTopics[t] = Check2[t - 1]->isChecked();
+    for (int i = 0; i < int(Option3.size()); ++i)
+        if (Option3[i]->isChecked())
+            exam.ExamChoice = i + 1;
+    exam.ExamKind = exam.ExamChoice;
+    exam.ExamStructured = Option1[0]->isChecked() ? 1 : 0;
+    exam.ExamScrambled = Check1->isChecked();
+
+    AppState& shared = state;  // this window is closed next
+    shared.forms.unload("ExamSet");
+    shared.forms.unload("ExamTest");  // so that the exam starts afresh
+    shared.forms.show("ExamTest");
+}
+
+void ExamSet::formUnload()
+{
+    storePosition(true);
+    setMainMenuEnabled(state, true);
+}

@@ -1,0 +1,264 @@
+#include "exams/results_window.h"
+
+#include "exams/exam_scoring.h"
+#include "exams/results_report.h"
+#include "platform/basic.h"
+#include "platform/cp1252.h"
+#include "platform/printer.h"
+#include "platform/rich_text_box.h"
+#include "platform/runtime_error.h"
+#include "shell/app_state.h"
+#include "shell/help_window.h"
+#include "shell/picture_window.h"
+
+#include <QFrame>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QVBoxLayout>
+#include <algorithm>
+
+namespace {
+
+constexpr int ResultsSlot = 13;
+constexpr int ResultsHelpPage = 12;
+const QByteArray EmDash(1, '\x97');  // Windows-1252
+
+QFont fixedPitchFont()
+{
+    QFont font("Courier New", 10);
+    font.setStyleHint(QFont::TypeWriter);
+    return font;
+}
+
+// The picture of the item at position n: only review items (the custom exam) have pictures.
+int itemPictureAt(const AppState& state, int n)
+{
+    if (state.exam.ExamChoice != state.edition.CustomExamNo())
+        return 0;
+    const int item = state.exam.ExamItems[n];
+    const std::vector<int>& pictures = state.text.ItemPicture;
+    return item >= 1 && item < int(pictures.size()) ? pictures[item] : 0;
+}
+
+}  // namespace
+
+Results::Results(AppState& state) : Form(state, "Results", ResultsSlot)
+{
+    setWindowTitle(state.edition.ResultsCaption);
+
+    // The positions, in a fixed-pitch font so that the letters line up under the frame's caption.
+    List1 = new QListWidget;
+    List1->setObjectName("List1");
+    List1->setFont(fixedPitchFont());
+    List1->setMinimumWidth(QFontMetrics(List1->font()).horizontalAdvance(QString(18, 'M')));
+    connect(List1, &QListWidget::currentRowChanged, this, &Results::list1Click);
+    Frame2 = new QGroupBox("Answer: Correct  Yours");
+    Frame2->setObjectName("Frame2");
+    (new QVBoxLayout(Frame2))->addWidget(List1);
+
+    // The shown item, with the placeholder that sets its right margin.
+    RichTextBox1 = new RichTextBox;
+    RichTextBox1->setObjectName("RichTextBox1");
+    RichTextBox1->setReadOnlyPane(true);
+    Shape2 = makeMarginShape(RichTextBox1);
+    Shape2->setObjectName("Shape2");
+
+    // The scoring summary; the line sets the total off from the two counts above it.
+    Frame1 = new QGroupBox("Scoring Summary");
+    Frame1->setObjectName("Frame1");
+    auto* summary = new QVBoxLayout(Frame1);
+    const std::array<const char*, 6> labels = {"Answered", "Not Answered", "   Total", "Correct", "Unsure", "Time Used"};
+    for (int i = 0; i < int(Label1.size()); ++i) {
+        Label1[i] = new QLabel(labels[i]);
+        Label1[i]->setObjectName(QStringLiteral("Label1(%1)").arg(i));
+        Label1[i]->setFont(fixedPitchFont());
+        if (i == 2) {
+            Line1 = new QFrame;
+            Line1->setObjectName("Line1");
+            Line1->setFrameShape(QFrame::HLine);
+            summary->addWidget(Line1);
+        }
+        summary->addWidget(Label1[i]);
+    }
+
+    // The command buttons.
+    const std::array<const char*, 7> captions = {"&Sort", "&Print", "N&oteBook", "&Help", "&Done", "C&alculator",
+                                                 "&View Picture"};
+    for (int i = 0; i < int(Command1.size()); ++i) {
+        Command1[i] = new QPushButton(captions[i]);
+        Command1[i]->setObjectName(QStringLiteral("Command1(%1)").arg(i));
+        Command1[i]->setAutoDefault(false);
+        connect(Command1[i], &QPushButton::clicked, this, [this, i] { command1Click(i); });
+    }
+
+    // Layout: the list above the summary on the left, the item on the right, the buttons below.
+    auto* left = new QVBoxLayout;
+    left->addWidget(Frame2, 1);
+    left->addWidget(Frame1);
+    auto* item = new QVBoxLayout;
+    item->setSpacing(0);
+    item->addWidget(RichTextBox1, 1);
+    item->addWidget(Shape2);
+    auto* panes = new QHBoxLayout;
+    panes->addLayout(left);
+    panes->addLayout(item, 1);
+    auto* buttons = new QHBoxLayout;
+    for (int i : {SortButton, PrintButton, PictureButton, NotebookButton, CalculatorButton})
+        buttons->addWidget(Command1[i]);
+    buttons->addStretch();
+    buttons->addWidget(Command1[HelpButton]);
+    buttons->addWidget(Command1[DoneButton]);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(panes, 1);
+    layout->addLayout(buttons);
+    resize(900, 640);
+}
+
+void Results::formLoad()
+{
+    setMenuEnabled(false);
+    ExamState& exam = state.exam;
+    exam.ExamKey.assign(MostTestItems + 1, 0);
+    restorePosition();
+    for (int i = 1; i <= exam.ExamItemCount; ++i)
+        exam.ExamKey[i] = itemKey(examItemText(state, i));
+    fillList();
+    const QStringList summary = scoringSummary(tallyResults(exam), exam.ExamItemCount, exam.ExamElapsed);
+    for (int i = 0; i < int(Label1.size()); ++i)
+        Label1[i]->setText(summary[i]);
+    List1->setCurrentRow(0);
+    Command1[SortButton]->setEnabled(exam.ExamScrambled);
+    Command1[PrintButton]->setEnabled(!state.PrinterFailed);
+}
+
+void Results::formUnload()
+{
+    state.forms.unload("PictForm");
+    storePosition(true);
+    setMenuEnabled(true);
+}
+
+void Results::setMenuEnabled(bool enabled)
+{
+    Form* menu = state.forms.find("ButtonMenu");
+    if (!menu)
+        return;
+    menu->setEnabled(enabled);
+    if (enabled && menu->isMinimized())
+        menu->setNormal();
+}
+
+void Results::resizeEvent(QResizeEvent* event)
+{
+    Form::resizeEvent(event);
+    showCopy(RichTextBox1, ResultRtf, isMaximised());
+}
+
+void Results::fillList()
+{
+    // Nothing is shown while the list is rebuilt; the caller selects the entry to show.
+    const QSignalBlocker quiet(List1);
+    List1->clear();
+    const ExamState& exam = state.exam;
+    for (int i = 1; i <= exam.ExamItemCount; ++i)
+        List1->addItem(resultListEntry(i, exam.ExamKey[i], exam.ExamAnswers[i], exam.ExamUnsure[i]));
+    List1->setCurrentRow(-1);
+}
+
+void Results::list1Click(int row)
+{
+    if (row >= 0)
+        ShowResultItem(row + 1);
+}
+
+void Results::ShowResultItem(int n)
+{
+    const QByteArray text = examItemText(state, n);
+    ResultRtf.set(state.text.RtfHeader + itemQuestion(text) + QByteArray(15, ' ') + EmDash.repeated(25) + "\\par "
+                  + state.CrLf.toLatin1() + itemExplanation(text) + "\\par }");
+    RichTextBox1->setTextRTF(ResultRtf.forWindow(isMaximised()));
+    showItemPicture(n);
+    setWindowTitle(state.edition.ExamTitles.value(state.exam.ExamChoice) + " Results, Item" + basic::Str(n));
+}
+
+void Results::showItemPicture(int n)
+{
+    const int picture = itemPictureAt(state, n);
+    Command1[PictureButton]->setEnabled(picture != 0);
+    ::showItemPicture(state, picture);
+}
+
+void Results::command1Click(int index)
+{
+    switch (index) {
+    case SortButton: sort(); break;
+    case PrintButton: print(); break;
+    case NotebookButton:
+    case CalculatorButton: {
+        const QString name = index == NotebookButton ? "NoteBook" : "Calculator";
+        state.forms.show(name);
+        if (Form* tool = state.forms.find(name))
+            tool->setNormal();
+        break;
+    }
+    case HelpButton: showHelp(state, ResultsHelpPage, Forms::Modeless); break;
+    case DoneButton: done(); break;
+    case PictureButton: showItemPicture(List1->currentRow() + 1); break;
+    }
+}
+
+void Results::sort()
+{
+    ExamState& exam = state.exam;
+    const int shown = exam.ExamItems[std::max(List1->currentRow(), 0) + 1];
+    sortByQuestionOrder(exam);
+    fillList();
+    const auto first = exam.ExamItems.begin() + 1;
+    List1->setCurrentRow(int(std::find(first, first + exam.ExamItemCount, shown) - first));
+    Command1[SortButton]->setEnabled(false);
+    List1->setFocus();
+}
+
+void Results::print()
+{
+    // Cancel in the dialog and printer errors end the printing without a word.
+    PrinterDevice& printer = state.platform.printer;
+    PrinterDialog& dialog = state.platform.printerDialog;
+    const Edition& edition = state.edition;
+    const int choice = state.exam.ExamChoice;
+    ResultsPrintout printout;
+    printout.ContinuedTitle = edition.ExamTitles.value(choice);
+    printout.Title = choice == edition.CustomExamNo() ? printout.ContinuedTitle + edition.ResultsExamWord
+                                                      : printout.ContinuedTitle;
+    printout.UserName = cp1252::toUnicode(state.settings.UserName);
+    printout.SummaryCaption = Frame1->title();
+    for (QLabel* label : Label1)
+        printout.Summary << label->text();
+    try {
+        if (!dialog.show(PrinterDialog::NoPrintToFile | PrinterDialog::NoSelection))
+            return;
+        const int copies = dialog.copies();
+        if (!state.PrinterFontName.isEmpty())
+            printer.setFont(state.PrinterFontName);
+        printer.setFontSize(10);
+        Command1[PrintButton]->setEnabled(false);  // once per showing of the results
+        printout.Now = state.platform.clock.serialNow();
+        printResults(printer, state.exam, printout, copies);
+    } catch (const RuntimeError&) {
+        return;
+    }
+    Command1[DoneButton]->setFocus();
+}
+
+void Results::done()
+{
+    if (state.platform.prompter.message(doneReminder(state.exam.ExamScore, state.CrLf), Prompter::OkCancel,
+                                        Prompter::NoIcon, "Caution...")
+        != Prompter::Ok)
+        return;
+    state.exam.ExamCurrentItem = 0;
+    state.forms.unload("Results");
+}

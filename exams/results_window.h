@@ -1,0 +1,51 @@
+// Results: one finished exam reviewed item by item: every position with its correct and given
+// answer, the scoring summary, and the selected item with its explanation and picture. It can
+// sort a scrambled exam back into question order and print the results.
+#pragma once
+
+#include "shell/enlarge_rtf.h"
+#include "shell/form.h"
+
+#include <array>
+
+class QFrame;
+class QGroupBox;
+class QLabel;
+class QListWidget;
+class QPushButton;
+class RichTextBox;
+
+class Results : public Form {
+    Q_OBJECT
+public:
+    explicit Results(AppState& state);
+
+protected:
+    void formLoad() override;
+    void formUnload() override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void fillList();
+    void list1Click(int row);
+    void ShowResultItem(int n);
+    void showItemPicture(int n);
+    void command1Click(int index);  // Command1_Click(Index)
+    void sort();
+    void print();
+    void done();
+    void setMenuEnabled(bool enabled);
+
+    enum Button { SortButton, PrintButton, NotebookButton, HelpButton, DoneButton, CalculatorButton, PictureButton };
+
+    QGroupBox* Frame2 = nullptr;
+    QListWidget* List1 = nullptr;
+    RichTextBox* RichTextBox1 = nullptr;
+    QFrame* Shape2 = nullptr;
+    QGroupBox* Frame1 = nullptr;
+    std::array<QLabel*, 6> Label1{};
+    QFrame* Line1 = nullptr;
+    std::array<QPushButton*, 7> Command1{};
+
+    RtfCopies ResultRtf;  // the shown item, as built and enlarged
+};

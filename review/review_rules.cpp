@@ -1,0 +1,116 @@
+#include "review/review_rules.h"
+
+#include "platform/basic.h"
+#include "platform/random_source.h"
+#include "shell/app_state.h"
+
+#include <algorithm>
+
+QString reviewTypeTitle(int testType)
+{
+    static const QStringList titles = {QString(), "All Items Review Test", "Retake of All Items",
+                                       "Retake of Missed Items", "Retake of Wild Guesses"};
+    return titles.value(testType);
+}
+
+QString itemStatus(int testType, int position, int itemCount)
+{
+    return reviewTypeTitle(testType) + "\nItem" + basic::Str(position) + " of" + basic::Str(itemCount);
+}
+
+void scrambleOrder(std::vector<int>& order, int n, RandomSource& random)
+{
+    for (int g = 1; g <= n; ++g)
+        std::swap(order[g], order[random.upTo(n)]);
+}
+
+int newTestLifelines(int itemCount) { return itemCount / 40 + 1; }
+
+int retakeLifelines(int itemCount) { return std::max(itemCount / 40, 1); }
+
+float reviewScore(int right, int wrong)
+{
+    return right + wrong == 0 ? 0.0f : float(right) / float(right + wrong);
+}
+
+bool reachesMark(float score, double mark)
+{
+    const float percent = score * 100.0f;  // kept in single precision: 7 of 10 is exactly 70
+    return percent >= mark;
+}
+
+bool countsAsDrill(float score, int passMark, float editionThreshold)
+{
+    return reachesMark(score, editionThreshold) || reachesMark(score, passMark);
+}
+
+int countMiss(int& misses, std::array<int, 5>& tally)
+{
+    ++misses;
+    if (misses == 1) {
+        ++tally[2];
+        return 1;
+    }
+    if (misses == 2)
+        ++tally[4];
+    return 2;
+}
+
+QString finishMessage(bool passed, int missed, const QString& crLf)
+{
+    return (passed ? QString("Congratulations! You passed this review test.") : QString("Sorry, you failed this review test."))
+           + crLf + "You missed" + basic::Str(missed) + (missed == 1 ? " question." : " questions.");
+}
+
+int drawKeptChoice(const std::array<bool, 4>& open, int answer, RandomSource& random)
+{
+    const auto candidate = [&](int g) { return g != answer && g >= 0 && g < 4 && open[g]; };
+    bool any = false;
+    for (int g = 0; g < 4; ++g)
+        any = any || candidate(g);
+    if (!any)
+        return -1;
+    int g;
+    do
+        g = int(random.next() * 4);
+    while (!candidate(g));
+    return g;
+}
+
+void blankChoice(QByteArray& questionRtf, char letter, const QByteArray& crLf)
+{
+    const qsizetype o = questionRtf.indexOf("\\par " + QByteArray(1, letter) + ".");
+    if (o < 0)
+        return;
+    // Kept up to the backslash that opens the choice's mark: with the line break after it, RTF
+    // reads a paragraph mark, so the blanked choice leaves an empty line.
+    const qsizetype t = questionRtf.indexOf("\\par ", o + 1);
+    questionRtf = questionRtf.left(o + 1) + crLf + (t < 0 ? QByteArray() : questionRtf.mid(t));
+}
+
+int dropUnknownItems(ReviewState& review, const TextStore& text)
+{
+    const auto known = [&text](int index) {
+        return index >= 1 && index < int(text.ReviewItems.size()) && itemKey(text.ReviewItems[index]) != 0;
+    };
+    const int count = std::clamp(review.ReviewItemCount, 0, MostTestItems);
+    int kept = 0;
+    int itemNo = 0;
+    int reached = 0;
+    for (int p = 1; p <= count; ++p) {
+        if (!known(review.ReviewOrder[p]))
+            continue;
+        ++kept;
+        review.ReviewOrder[kept] = review.ReviewOrder[p];
+        review.ReviewMisses[kept] = review.ReviewMisses[p];
+        if (p <= review.ReviewItemNo)
+            itemNo = kept;
+        if (p <= review.ReviewItemsReached)
+            reached = kept;
+    }
+    const int dropped = review.ReviewItemCount - kept;
+    review.ReviewItemCount = kept;
+    review.ReviewItemNo = kept == 0 ? 0 : std::max(itemNo, 1);
+    review.ReviewItemsReached = reached;
+    return dropped;
+}

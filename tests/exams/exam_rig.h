@@ -1,0 +1,137 @@
+// The mock-exam windows ready to use: a course with as many items per topic and per prepared
+// exam as a test asks for, a first-run configuration file, and the windows the exam windows
+// open registered (the main menu, help, calculator and results as stand-ins).
+#pragma once
+
+#include "content/course.h"
+#include "exams/exam_setup.h"
+#include "exams/exam_window.h"
+#include "shell/picture_window.h"
+#include "shell/placeholder_window.h"
+#include "tests/support/app_fixture.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QListWidget>
+#include <QPushButton>
+
+// Answers from the fixture's script, after the user has taken `delay` ms to decide.
+struct DelayingPrompter : Prompter {
+    DelayingPrompter(ScriptedPrompter& script, FakeClock& clock) : script(script), clock(clock) {}
+    Answer message(const QString& text, Buttons buttons, Icon icon, const QString& title) override
+    {
+        clock.advance(delay);
+        return script.message(text, buttons, icon, title);
+    }
+    QString input(const QString& prompt, const QString& title, const QString& defaultText) override
+    {
+        return script.input(prompt, title, defaultText);
+    }
+    ScriptedPrompter& script;
+    FakeClock& clock;
+    qint64 delay = 0;
+};
+
+struct ExamRig {
+    // topicItems and examItems: items per topic and per prepared exam; missing counts are 5.
+    explicit ExamRig(const Edition& edition = vestoraEdition(), QList<int> topicItems = {}, QList<int> examItems = {})
+        : f(edition), state(edition, platform, f.dir.path())
+    {
+        writeCourse(topicItems, examItems);
+        state.text = loadEditionData(state.folder, edition);
+        ConfigRecord record = state.config().readRecord1();
+        initialiseFirstRun(record, edition, "Pat Reader");
+        state.config().writeRecord1(record);
+        state.settings = loadSettings(record, edition);
+
+        Forms& forms = state.forms;
+        forms.add("ExamSet", [this] { return new ExamSet(state); });
+        forms.add("ExamTest", [this] { return new ExamTest(state); });
+        forms.add("PictForm", [this] { return new PictForm(state); });
+        for (const QString& name : StandIns)
+            forms.add(name, [this, name] { return new PlaceholderWindow(state, name, name); });
+        forms.show("ButtonMenu");
+    }
+    ~ExamRig()
+    {
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);  // windows closed by the test
+        for (const QString& name : StandIns + QStringList{"ExamSet", "ExamTest", "PictForm"})
+            delete state.forms.find(name);
+    }
+
+    static QList<CourseItem> items(const QString& group, int count)
+    {
+        QList<CourseItem> list;
+        for (int k = 1; k <= count; ++k)
+            list << CourseItem{QStringLiteral("%1 question %2?").arg(group).arg(k),
+                               {"Choice alpha", "Choice bravo", "Choice charlie", "Choice delta"},
+                               QChar('A' + (k - 1) % 4), QStringLiteral("%1 explanation %2.").arg(group).arg(k), {}};
+        return list;
+    }
+
+    void writeCourse(const QList<int>& topicItems, const QList<int>& examItems)
+    {
+        const Edition& edition = state.edition;
+        Course course;
+        for (int t = 1; t <= edition.ReadingTextCount; ++t)
+            course.ReadingTexts << QStringLiteral("Reading %1.").arg(t);
+        for (int g = 1; g <= GlossaryEntryCount; ++g)
+            course.Glossary << GlossaryTerm{QStringLiteral("Term %1").arg(g, 4, 10, QChar('0')), "Meaning."};
+        for (int t = 1; t <= edition.TopicCount; ++t)
+            course.TopicItems << items(QStringLiteral("Topic %1").arg(t), topicItems.value(t - 1, 5));
+        for (int e = 1; e <= edition.PreparedExamCount; ++e)
+            course.ExamItems << items(QStringLiteral("Exam %1").arg(e), examItems.value(e - 1, 5));
+        for (int p = 1; p <= HelpPageCount; ++p)
+            course.HelpPages << QStringLiteral("Help page %1.").arg(p);
+        QFile file(state.path(edition.EditionWord));
+        file.open(QIODevice::WriteOnly);
+        file.write(buildEditionData(course, edition));
+    }
+
+    // A new exam as the set-up hands it over.
+    void setNewExam(int choice, int itemCount, int timeLimit = 150, bool scrambled = false, int structured = 0)
+    {
+        ExamState& exam = state.exam;
+        exam.ExamChoice = exam.ExamKind = choice;
+        exam.ExamItemCount = itemCount;
+        exam.ExamTimeLimit = timeLimit;
+        exam.ExamScrambled = scrambled;
+        exam.ExamStructured = structured;
+        exam.ExamCurrentItem = 0;
+        exam.ExamRecordNo = 0;
+    }
+
+    Form* show(const QString& name)
+    {
+        state.forms.show(name);
+        return state.forms.find(name);
+    }
+    ExamTest* exam() const { return dynamic_cast<ExamTest*>(state.forms.find("ExamTest")); }
+    Form* menu() const { return state.forms.find("ButtonMenu"); }
+
+    template <class T = QWidget>
+    T* control(const QString& form, const QString& name) const
+    {
+        Form* window = state.forms.find(form);
+        return window ? window->findChild<T*>(name) : nullptr;
+    }
+    QPushButton* button(int index) const { return control<QPushButton>("ExamTest", QStringLiteral("Command1(%1)").arg(index)); }
+    QListWidget* list(const QString& form, int index) const
+    {
+        return control<QListWidget>(form, QStringLiteral("List1(%1)").arg(index));
+    }
+    QStringList entries(const QString& form, int index) const
+    {
+        QStringList texts;
+        const QListWidget* l = list(form, index);
+        for (int row = 0; row < l->count(); ++row)
+            texts << l->item(row)->text();
+        return texts;
+    }
+
+    inline static const QStringList StandIns = {"ButtonMenu", "Help", "Calculator", "Results"};
+    AppFixture f;
+    DelayingPrompter prompter{f.prompter, f.clock};
+    Platform platform{prompter, f.clock, f.control, f.printer, f.printerDialog, f.tone, f.random};
+    AppState state;
+};

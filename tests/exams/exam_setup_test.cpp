@@ -1,0 +1,212 @@
+// The exam set-up: drill marks and closed exams, the lists, topic captions, the pool count and
+// its hold on the question count, the custom choices kept across prepared exams, and handing
+// the choices to the exam window.
+#include "tests/exams/exam_rig.h"
+#include "tests/support/test_main.h"
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QRadioButton>
+#include <QTest>
+
+namespace {
+QRadioButton* option3(const ExamRig& rig, int i)
+{
+    return rig.control<QRadioButton>("ExamSet", QStringLiteral("Option3(%1)").arg(i));
+}
+QCheckBox* topicBox(const ExamRig& rig, int i)
+{
+    return rig.control<QCheckBox>("ExamSet", QStringLiteral("Check2(%1)").arg(i));
+}
+QPushButton* setUpButton(const ExamRig& rig, int i)
+{
+    return rig.control<QPushButton>("ExamSet", QStringLiteral("Command1(%1)").arg(i));
+}
+QString poolLabel(const ExamRig& rig) { return rig.control<QLabel>("ExamSet", "Label2")->text(); }
+QString selected(const ExamRig& rig, int list) { return rig.list("ExamSet", list)->currentItem()->text(); }
+int row(const ExamRig& rig, int list) { return rig.list("ExamSet", list)->currentRow(); }
+
+// The set-up opens on the first exam not yet finished; the user then picks the custom exam.
+void openCustom(ExamRig& rig)
+{
+    rig.state.exam.ExamChoice = rig.state.edition.CustomExamNo();
+    rig.show("ExamSet");
+    QVERIFY(option3(rig, 0)->isChecked());
+    option3(rig, rig.state.edition.ExamSetCustomOption)->setChecked(true);
+}
+}  // namespace
+
+class ExamSetupTest : public QObject {
+    Q_OBJECT
+private slots:
+    void drillMarksCloseFinishedExams()
+    {
+        ExamRig rig(vestoraEdition(), {}, {5, 5, 40});
+        const std::array<int, 5> levels = {3, 3, 1, 0, 3};
+        for (int u = 1; u <= 5; ++u)
+            rig.state.settings.TopicDrillLevel[u + 8] = levels[u - 1];
+        rig.show("ExamSet");
+
+        QCOMPARE(option3(rig, 0)->text(), "Exam I - AM - Finished");
+        QCOMPARE(option3(rig, 2)->text(), "Exam II - AM - 2nd Drill");
+        QCOMPARE(option3(rig, 3)->text(), "Exam II - PM - 1st Drill");
+        QCOMPARE(option3(rig, 4)->text(), "Custom Built by You - Finished");
+        for (int i : {0, 1, 4}) {
+            QVERIFY(!option3(rig, i)->isEnabled());
+            QVERIFY(!option3(rig, i)->isChecked());
+        }
+        QVERIFY(option3(rig, 2)->isChecked());
+        for (int t = 0; t < 8; ++t) {
+            QVERIFY(topicBox(rig, t)->isChecked());
+            QVERIFY(!topicBox(rig, t)->isEnabled());
+        }
+        QVERIFY(!rig.list("ExamSet", 0)->isEnabled());
+        QVERIFY(!rig.list("ExamSet", 1)->isEnabled());
+        QCOMPARE(selected(rig, 0), " 150");
+        QCOMPARE(selected(rig, 1), "  40");
+        QVERIFY(!rig.menu()->isEnabled());
+    }
+
+    void listsAndPoolInFourCharacters()
+    {
+        ExamRig rig;
+        rig.show("ExamSet");
+        const QStringList times = rig.entries("ExamSet", 0);
+        QCOMPARE(times.size(), 51);
+        QCOMPARE(times[0], "   5");
+        QCOMPARE(times[9], "  50");
+        QCOMPARE(times[29], " 150");
+        QCOMPARE(times[50], " 255");
+        const QStringList sizes = rig.entries("ExamSet", 1);
+        QCOMPARE(sizes.size(), 300);
+        QCOMPARE(sizes[0], "   1");
+        QCOMPARE(sizes[299], " 300");
+        QCOMPARE(poolLabel(rig), "Items Available in Pool:   40");
+        QCOMPARE(topicBox(rig, 0)->text(), " 1   Broker Definitions");
+    }
+
+    void onlyTheFirstAmpersandOfATitleIsDoubled()
+    {
+        Edition edition = vestoraEdition();
+        edition.TopicTitles[2] = "Fees & Taxes & Such";
+        ExamRig rig(edition);
+        rig.show("ExamSet");
+        QCOMPARE(topicBox(rig, 1)->text(), " 2   Fees && Taxes & Such");
+    }
+
+    void poolCountEnablesTakeExam()
+    {
+        ExamRig rig(vestoraEdition(), {30, 40});
+        openCustom(rig);
+        QVERIFY(option3(rig, 4)->isChecked());
+        QCOMPARE(poolLabel(rig), "Items Available in Pool:  100");
+        for (int t = 0; t < 8; ++t)
+            topicBox(rig, t)->setChecked(false);
+        QCOMPARE(poolLabel(rig), "Items Available in Pool:    0");
+        QVERIFY(!setUpButton(rig, 0)->isEnabled());
+        topicBox(rig, 1)->setChecked(true);
+        QCOMPARE(poolLabel(rig), "Items Available in Pool:   40");
+        QVERIFY(setUpButton(rig, 0)->isEnabled());
+    }
+
+    void questionCountFollowsAShrinkingPool()
+    {
+        ExamRig rig(vestoraEdition(), {100, 100, 100, 100, 20, 20, 20, 20});
+        openCustom(rig);
+        rig.list("ExamSet", 1)->setCurrentRow(299);
+        topicBox(rig, 0)->setChecked(false);  // 380 left
+        QCOMPARE(row(rig, 1), 299);
+        topicBox(rig, 1)->setChecked(false);  // 280
+        QCOMPARE(selected(rig, 1), " 280");
+        topicBox(rig, 2)->setChecked(false);
+        topicBox(rig, 3)->setChecked(false);  // 80
+        QCOMPARE(selected(rig, 1), "  80");
+        topicBox(rig, 3)->setChecked(true);   // growing again changes nothing
+        QCOMPARE(selected(rig, 1), "  80");
+    }
+
+    void customChoicesSurviveAPreparedExam()
+    {
+        ExamRig rig(vestoraEdition(), {}, {100});
+        openCustom(rig);
+        rig.list("ExamSet", 0)->setCurrentRow(11);  // 60 minutes
+        rig.list("ExamSet", 1)->setCurrentRow(19);  // 20 questions
+        topicBox(rig, 2)->setChecked(false);        // ticked only, not taken
+
+        option3(rig, 0)->setChecked(true);
+        QCOMPARE(selected(rig, 0), " 150");
+        QCOMPARE(selected(rig, 1), " 100");
+        QVERIFY(topicBox(rig, 2)->isChecked());
+        QVERIFY(!topicBox(rig, 2)->isEnabled());
+
+        option3(rig, 4)->setChecked(true);
+        QCOMPARE(selected(rig, 0), "  60");
+        QCOMPARE(selected(rig, 1), "  20");
+        QVERIFY(topicBox(rig, 2)->isChecked());  // as the exam state holds the topics
+        QVERIFY(rig.list("ExamSet", 1)->isEnabled());
+    }
+
+    void afterAPreparedExamTheCustomOptionOffersItsSize()
+    {
+        ExamRig rig(vestoraEdition(), {20, 20, 20, 20, 20, 20, 20, 20}, {100});
+        rig.state.exam.ExamChoice = 1;
+        rig.state.exam.ExamTimeLimit = 150;
+        rig.show("ExamSet");
+        option3(rig, 4)->setChecked(true);
+        QCOMPARE(selected(rig, 0), " 150");
+        QCOMPARE(selected(rig, 1), " 100");
+    }
+
+    void praxellePreparedExamsRunLonger()
+    {
+        ExamRig rig(praxelleEdition());
+        rig.show("ExamSet");  // the last time limit is 150 minutes
+        QVERIFY(option3(rig, 0)->isChecked());
+        QCOMPARE(option3(rig, 2)->text(), "Custom Built by You - 1st Drill");
+        QCOMPARE(selected(rig, 0), " 195");
+        QCOMPARE(rig.control<QGroupBox>("ExamSet", "Frame5")->title(), "Screening Exams Available");
+    }
+
+    void takeExamHandsTheChoicesOver()
+    {
+        ExamRig rig(vestoraEdition(), {30, 40});
+        openCustom(rig);
+        rig.list("ExamSet", 0)->setCurrentRow(11);
+        rig.list("ExamSet", 1)->setCurrentRow(19);
+        topicBox(rig, 0)->setChecked(false);
+        rig.control<QRadioButton>("ExamSet", "Option1(0)")->setChecked(true);
+        rig.control<QCheckBox>("ExamSet", "Check1")->setChecked(false);
+        setUpButton(rig, 0)->click();
+
+        const ExamState& exam = rig.state.exam;
+        QCOMPARE(exam.ExamTimeLimit, 60);
+        QCOMPARE(exam.ExamItemCount, 20);
+        QCOMPARE(exam.ExamChoice, 5);
+        QCOMPARE(exam.ExamKind, 5);
+        QCOMPARE(exam.ExamStructured, 1);
+        QVERIFY(!exam.ExamScrambled);
+        QVERIFY(!exam.ExamTopics[1]);
+        QVERIFY(exam.ExamTopics[2] && exam.ExamTopics[8]);
+        QVERIFY(!rig.state.forms.isLoaded("ExamSet"));
+        QVERIFY(rig.exam());
+        QCOMPARE(rig.exam()->windowTitle(), "Custom Built, Item 1 of 20");
+        QVERIFY(exam.ExamItems[1] > 30);  // topic 1 left out
+    }
+
+    void cancelDropsTheChoices()
+    {
+        ExamRig rig;
+        openCustom(rig);
+        rig.list("ExamSet", 0)->setCurrentRow(0);
+        topicBox(rig, 0)->setChecked(false);
+        setUpButton(rig, 1)->click();
+        QVERIFY(!rig.state.forms.isLoaded("ExamSet"));
+        QVERIFY(rig.menu()->isEnabled());
+        QCOMPARE(rig.state.exam.ExamTimeLimit, 150);
+        QVERIFY(rig.state.exam.ExamTopics[1]);
+    }
+};
+
+REGISTER_TEST(ExamSetupTest)
+#include "exam_setup_test.moc"

@@ -1,0 +1,62 @@
+// Replacing the configuration file as a whole: the new content arrives complete, and a failure
+// leaves the old file as it was.
+#include "platform/runtime_error.h"
+#include "shell/config_rewrite.h"
+#include "tests/support/test_main.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+QByteArray contentOf(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void writeFile(const QString& path, const QByteArray& content)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(content);
+}
+}  // namespace
+
+class ConfigRewriteTest : public QObject {
+    Q_OBJECT
+private slots:
+    void newContentReplacesTheFileWhateverNewConfigHeld()
+    {
+        QTemporaryDir dir;
+        const QString config = dir.filePath("BrokerConfig.MS");
+        writeFile(config, QByteArray(3 * 940, 'o'));
+        writeFile(dir.filePath("NewConfig"), QByteArray(9000, 'j'));  // left by an interrupted rewrite
+
+        const QByteArray content = QByteArray(940, 'n') + QByteArray(939, 'e');
+        replaceConfigFile(config, content);
+        QCOMPARE(contentOf(config), content);
+        QVERIFY(!QFile::exists(dir.filePath("NewConfig")));
+    }
+
+    void aFailedRenameLeavesTheOldFile()
+    {
+        QTemporaryDir dir;
+        // A folder that is not empty cannot be renamed over.
+        const QString config = dir.filePath("LicenseConfig.MS");
+        QVERIFY(QDir(dir.path()).mkpath("LicenseConfig.MS"));
+        writeFile(config + "/kept", "old");
+        try {
+            replaceConfigFile(config, QByteArray(940, 'n'));
+            QFAIL("a failed rename must be reported");
+        } catch (const RuntimeError& error) {
+            QCOMPARE(error.Number, RuntimeErrorNo::FileAccess);
+        }
+        QCOMPARE(contentOf(config + "/kept"), QByteArray("old"));
+        QVERIFY(!QFile::exists(dir.filePath("NewConfig")));
+    }
+};
+
+REGISTER_TEST(ConfigRewriteTest)
+#include "config_rewrite_test.moc"
