@@ -10,6 +10,7 @@ struct Edition {
     QString EditionWord;          // names the data file and prefixes every other file
     QString ProgramTitle;         // message-box title when none is given
     bool HasEditionChooser;       // only the broker edition asks which edition to run
+    bool ExamLoadSetsCloseCaption;  // the broker edition's exam window decides Break or Cancel after loading
     QString OtherProgramFile;     // the program the chooser hands over to
     QString TitleLine1;
     QString TitleLine2;

@@ -7,6 +7,7 @@ const Edition& praxelleEdition()
         .EditionWord = "License",
         .ProgramTitle = "Praxelle",
         .HasEditionChooser = false,
+        .ExamLoadSetsCloseCaption = false,
         .OtherProgramFile = QString(),
         .TitleLine1 = "REAL ESTATE SALESPERSON LICENSE",
         .TitleLine2 = "EXAM PREPARATION",

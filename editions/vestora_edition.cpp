@@ -7,6 +7,7 @@ const Edition& vestoraEdition()
         .EditionWord = "Broker",
         .ProgramTitle = "Vestora",
         .HasEditionChooser = true,
+        .ExamLoadSetsCloseCaption = true,
         .OtherProgramFile = "Praxelle.exe",
         .TitleLine1 = "REAL ESTATE BROKER LICENSE",
         .TitleLine2 = "EXAM PREPARATION",

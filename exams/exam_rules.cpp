@@ -108,13 +108,6 @@ void buildNewExam(ExamState& exam, const TextStore& text, const Edition& edition
     }
 }
 
-bool loadDecidesCloseCaption(const Edition& edition)
-{
-    // The edition settings have no entry of their own for this; the broker edition is the one
-    // with the edition chooser.
-    return edition.HasEditionChooser;
-}
-
 QString drillSuffix(int level)
 {
     static const QStringList suffixes = {" - 1st Drill", " - 2nd Drill", " - Last Drill"};

@@ -46,9 +46,6 @@ Countdown countdown(int timeLimit, double usedDays);
 // unless scrambled); a prepared exam takes its own items, shuffled when scrambled.
 void buildNewExam(ExamState& exam, const TextStore& text, const Edition& edition, RandomSource& random);
 
-// Only the broker edition re-decides the close button's caption after loading an exam.
-bool loadDecidesCloseCaption(const Edition& edition);
-
 // Exam set-up: the drill mark after an exam's option, and whether the exam is closed.
 QString drillSuffix(int level);
 bool drillsFinished(int level);

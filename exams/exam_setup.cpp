@@ -2,6 +2,7 @@
 
 #include "exams/exam_rules.h"
 #include "shell/app_state.h"
+#include "shell/main_menu.h"
 #include "shell/help_window.h"
 
 #include <QCheckBox>
@@ -19,20 +20,6 @@ constexpr int ExamSetSlot = 4;
 constexpr int ExamSetHelpPage = 10;
 constexpr int TimeEntries = 51;  // 5 to 255 minutes in steps of 5
 
-void setMainMenuEnabled(AppState& state, bool on)
-{
-    if (Form* menu = state.forms.find("ButtonMenu"))
-        menu->setEnabled(on);
-}
-
-QFont fixedPitchFont()
-{
-    QFont font;
-    font.setFamilies({"Courier New", "Liberation Mono"});
-    font.setStyleHint(QFont::Monospace);
-    font.setPointSize(11);
-    return font;
-}
 }  // namespace
 
 ExamSet::ExamSet(AppState& state) : Form(state, "ExamSet", ExamSetSlot)

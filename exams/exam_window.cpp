@@ -1,12 +1,13 @@
 #include "exams/exam_window.h"
 
+#include "exams/exam_record.h"
 #include "exams/exam_rules.h"
 #include "exams/exam_scoring.h"
-#include "exams/exam_record.h"
 #include "platform/basic.h"
 #include "platform/rich_text_box.h"
 #include "platform/runtime_error.h"
 #include "shell/app_state.h"
+#include "shell/main_menu.h"
 #include "shell/help_window.h"
 #include "shell/picture_window.h"
 
@@ -33,21 +34,6 @@ constexpr int InsideSolidBorder = 6;
 const QColor ActiveListColour(0, 255, 0);
 const QColor IdleListColour(192, 192, 192);
 const QColor WarningColour(255, 0, 0);
-
-void setMainMenuEnabled(AppState& state, bool on)
-{
-    if (Form* menu = state.forms.find("ButtonMenu"))
-        menu->setEnabled(on);
-}
-
-QFont fixedPitchFont()
-{
-    QFont font;
-    font.setFamilies({"Courier New", "Liberation Mono"});
-    font.setStyleHint(QFont::Monospace);
-    font.setPointSize(11);
-    return font;
-}
 
 QFont enlarged(QFont font, double points, bool bold)
 {
@@ -261,7 +247,7 @@ void ExamTest::formLoad()
         startBlinking();
         selectEntry(AnsweredList, exam.ExamCurrentItem - 1);  // the saved position
     }
-    if (loadDecidesCloseCaption(state.edition))
+    if (state.edition.ExamLoadSetsCloseCaption)
         Command1[Break]->setText(exam.ExamCurrentItem == 1 ? "&Cancel" : "&Break");
     TimeExpired = false;
     ClockStart = state.platform.clock.now();
@@ -387,11 +373,10 @@ void ExamTest::ShowExamItem(int N)
     if (exam.ExamAnswers[N] != 0)
         Command1[exam.ExamAnswers[N] - 1]->setEnabled(false);
 
-    if (HasPicture) {
+    if (HasPicture)
         showItemPicture();
-    } else {
+    else
         state.forms.unload("PictForm");
-    }
     Command1[ViewPicture]->setEnabled(HasPicture);
 
     setNavigation();
@@ -403,14 +388,7 @@ void ExamTest::ShowExamItem(int N)
 void ExamTest::showItemPicture()
 {
     const ExamState& exam = state.exam;
-    const int picture = state.text.ItemPicture[exam.ExamItems[exam.ExamCurrentItem]];
-    const PictureSpec spec = parsePictureSpec(state.edition.PictureSpecs.value(picture));
-    try {
-        ShowPicture(state, spec.Width, spec.Height, itemPictureFile(state.edition, spec));
-    } catch (const RuntimeError& error) {
-        // A missing picture must not end a timed exam; the item itself is still on show.
-        state.platform.prompter.message(error.Description, Prompter::OkOnly, Prompter::Exclamation, QString());
-    }
+    ::showItemPicture(state, state.text.ItemPicture[exam.ExamItems[exam.ExamCurrentItem]]);
 }
 
 void ExamTest::setNavigation()

@@ -8,6 +8,7 @@
 #include "platform/rich_text_box.h"
 #include "platform/runtime_error.h"
 #include "shell/app_state.h"
+#include "shell/main_menu.h"
 #include "shell/help_window.h"
 #include "shell/picture_window.h"
 
@@ -25,13 +26,6 @@ namespace {
 constexpr int ResultsSlot = 13;
 constexpr int ResultsHelpPage = 12;
 const QByteArray EmDash(1, '\x97');  // Windows-1252
-
-QFont fixedPitchFont()
-{
-    QFont font("Courier New", 10);
-    font.setStyleHint(QFont::TypeWriter);
-    return font;
-}
 
 // The picture of the item at position n: only review items (the custom exam) have pictures.
 int itemPictureAt(const AppState& state, int n)
@@ -52,7 +46,7 @@ Results::Results(AppState& state) : Form(state, "Results", ResultsSlot)
     // The positions, in a fixed-pitch font so that the letters line up under the frame's caption.
     List1 = new QListWidget;
     List1->setObjectName("List1");
-    List1->setFont(fixedPitchFont());
+    List1->setFont(fixedPitchFont(10));
     List1->setMinimumWidth(QFontMetrics(List1->font()).horizontalAdvance(QString(18, 'M')));
     connect(List1, &QListWidget::currentRowChanged, this, &Results::list1Click);
     Frame2 = new QGroupBox("Answer: Correct  Yours");
@@ -74,7 +68,7 @@ Results::Results(AppState& state) : Form(state, "Results", ResultsSlot)
     for (int i = 0; i < int(Label1.size()); ++i) {
         Label1[i] = new QLabel(labels[i]);
         Label1[i]->setObjectName(QStringLiteral("Label1(%1)").arg(i));
-        Label1[i]->setFont(fixedPitchFont());
+        Label1[i]->setFont(fixedPitchFont(10));
         if (i == 2) {
             Line1 = new QFrame;
             Line1->setObjectName("Line1");
@@ -119,7 +113,7 @@ Results::Results(AppState& state) : Form(state, "Results", ResultsSlot)
 
 void Results::formLoad()
 {
-    setMenuEnabled(false);
+    setMainMenuEnabled(state, false);
     ExamState& exam = state.exam;
     exam.ExamKey.assign(MostTestItems + 1, 0);
     restorePosition();
@@ -138,18 +132,9 @@ void Results::formUnload()
 {
     state.forms.unload("PictForm");
     storePosition(true);
-    setMenuEnabled(true);
+    setMainMenuEnabled(state, true);
 }
 
-void Results::setMenuEnabled(bool enabled)
-{
-    Form* menu = state.forms.find("ButtonMenu");
-    if (!menu)
-        return;
-    menu->setEnabled(enabled);
-    if (enabled && menu->isMinimized())
-        menu->setNormal();
-}
 
 void Results::resizeEvent(QResizeEvent* event)
 {

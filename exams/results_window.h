@@ -34,7 +34,6 @@ private:
     void sort();
     void print();
     void done();
-    void setMenuEnabled(bool enabled);
 
     enum Button { SortButton, PrintButton, NotebookButton, HelpButton, DoneButton, CalculatorButton, PictureButton };
 

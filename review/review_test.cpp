@@ -322,8 +322,7 @@ void Quiz800::formLoad()
         takeUp();
     }
     TestFinished = false;
-    if (Form* menu = state.forms.find("ButtonMenu"))
-        menu->setEnabled(false);
+    setMainMenuEnabled(state, false);
 }
 
 void Quiz800::newTest()
@@ -714,8 +713,7 @@ void Quiz800::formUnload()
     Timer1->stop();
     state.forms.unload("PictForm");
     storePosition(true);
-    if (Form* menu = state.forms.find("ButtonMenu"))
-        menu->setEnabled(true);
+    setMainMenuEnabled(state, true);
 
     if (Command1[Break]->text() == "&Cancel") {  // nothing answered right yet: the test is dropped
         review.ReviewItemNo = 0;

@@ -1,5 +1,7 @@
 #include "shell/all_forms.h"
 
+#include "exams/exam_setup.h"
+#include "exams/exam_window.h"
 #include "exams/results_window.h"
 #include "review/lifeline_dialog.h"
 #include "review/review_test.h"
@@ -32,10 +34,11 @@ void registerForms(AppState& state)
     add<Quiz800>(state, "Quiz800");
     add<Aladdin>(state, "Aladdin");
     add<Results>(state, "Results");
+    add<ExamSet>(state, "ExamSet");
+    add<ExamTest>(state, "ExamTest");
     // Windows still to be built open as plain placeholders.
     const std::pair<const char*, QString> placeholders[] = {
-        {"ExamSet", "Exam Set-Up"},
-        {"ExamTest", "Exam"},               {"QuizSumm", "Review Test Report Card"},
+        {"QuizSumm", "Review Test Report Card"},
         {"Scoring", state.edition.ScoringCaption}, {"Navigator", "Monitor Spreadsheet"},
         {"NoteBook", "Notebook"},           {"Calculator", "Calculator"},
         {"AlarmForm", "Alarm Clock"}};

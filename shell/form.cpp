@@ -4,6 +4,7 @@
 #include "shell/app_state.h"
 
 #include <QCloseEvent>
+#include <QFont>
 
 namespace {
 constexpr int TwipsPerPixel = 15;
@@ -45,3 +46,12 @@ void Form::closeEvent(QCloseEvent* event)
 }
 
 void Form::reject() { close(); }
+
+QFont fixedPitchFont(int points)
+{
+    QFont font;
+    font.setFamilies({"Courier New", "Liberation Mono"});
+    font.setStyleHint(QFont::Monospace);
+    font.setPointSize(points);
+    return font;
+}

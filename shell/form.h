@@ -5,6 +5,10 @@
 #include <QDialog>
 
 class AppState;
+class QFont;
+
+// The fixed-pitch font of the report and exam lists, whose columns line up character by character.
+QFont fixedPitchFont(int points = 11);
 
 class Form : public QDialog {
     Q_OBJECT

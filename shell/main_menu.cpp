@@ -327,3 +327,13 @@ void ButtonMenu::closeEvent(QCloseEvent* event)
 
 // Escape must not end the program from its home window.
 void ButtonMenu::reject() {}
+
+void setMainMenuEnabled(AppState& state, bool enabled)
+{
+    Form* menu = state.forms.find("ButtonMenu");
+    if (!menu)
+        return;
+    menu->setEnabled(enabled);
+    if (enabled && menu->isMinimized())
+        menu->setNormal();
+}

@@ -66,3 +66,7 @@ private:
 // Sets the menu's captions and enabled states from the drill levels and the review test and
 // exam in progress; does nothing when the menu is not loaded.
 void RefreshMainMenu(AppState& state);
+
+// The windows that own the user's attention (tests, exams, report cards) switch the menu off
+// while they are open, and back on when they close.
+void setMainMenuEnabled(AppState& state, bool enabled);

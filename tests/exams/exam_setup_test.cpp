@@ -193,19 +193,6 @@ private slots:
         QCOMPARE(rig.exam()->windowTitle(), "Custom Built, Item 1 of 20");
         QVERIFY(exam.ExamItems[1] > 30);  // topic 1 left out
     }
-
-    void cancelDropsTheChoices()
-    {
-        ExamRig rig;
-        openCustom(rig);
-        rig.list("ExamSet", 0)->setCurrentRow(0);
-        topicBox(rig, 0)->setChecked(false);
-        setUpButton(rig, 1)->click();
-        QVERIFY(!rig.state.forms.isLoaded("ExamSet"));
-        QVERIFY(rig.menu()->isEnabled());
-        QCOMPARE(rig.state.exam.ExamTimeLimit, 150);
-        QVERIFY(rig.state.exam.ExamTopics[1]);
-    }
 };
 
 REGISTER_TEST(ExamSetupTest)

@@ -379,17 +379,9 @@ private slots:
         QCOMPARE(rig.state.exam.ExamCurrentItem, 1);
     }
 
-    void breakSavesAndCancelDoesNot()
+    void breakInterruptsTheExam()
     {
         ExamRig rig;
-        rig.setNewExam(1, 5);
-        rig.show("ExamTest");
-        press(rig, Break);  // "&Cancel": nothing answered yet
-        QVERIFY(!rig.state.forms.isLoaded("ExamTest"));
-        QVERIFY(rig.menu()->isEnabled());
-        QCOMPARE(rig.state.exam.ExamCurrentItem, 0);
-        QCOMPARE(QFileInfo(rig.state.config().path()).size(), 940);
-
         rig.setNewExam(1, 5);
         rig.show("ExamTest");
         press(rig, C);
@@ -399,6 +391,7 @@ private slots:
         QCOMPARE(rig.state.exam.ExamRecordNo, 2);
         QCOMPARE(int(rig.state.config().readRecord1().ExamRecordNo), 2);
         QVERIFY(!rig.state.forms.isLoaded("Results"));
+        QVERIFY(rig.menu()->isEnabled());
     }
 };
 
