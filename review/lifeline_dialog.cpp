@@ -27,7 +27,7 @@ Aladdin::Aladdin(AppState& state) : Form(state, "Aladdin")
     Label1 = new QLabel("Number Remaining");
     Label1->setObjectName("Label1");
     Label1->setAlignment(Qt::AlignCenter);
-    const QStringList kinds = {"&Make it 50:50", "&Free Response (no penalty)", "Show &Expert Advice"};
+    const QStringList kinds = {"&Make it 50:50", "&Free Response (no penalty)", "Show &Expert Advise"};
     auto* group = new QButtonGroup(this);
     auto* grid = new QGridLayout(Frame1);
     grid->setHorizontalSpacing(24);
