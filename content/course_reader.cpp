@@ -72,34 +72,18 @@ void requireNumber(const SourceBlock& block, int expected)
         refuse(block, QStringLiteral("expected number %1.").arg(expected));
 }
 
-int fillTarget(const SourceBlock& block)
-{
-    bool ok = false;
-    const int target = block.Argument.section(' ', 0, 0).toInt(&ok);
-    if (!ok)
-        refuse(block, QStringLiteral("expected the number of entries to fill up to."));
-    return target;
-}
-
 QList<GlossaryTerm> readGlossary(const QString& path)
 {
     QList<GlossaryTerm> glossary;
-    QString fillName;
     for (const SourceBlock& block : readBlocks(path)) {
-        if (block.Keyword == "fill") {
-            fillName = block.Argument;
-        } else if (block.Keyword != "term") {
-            refuse(block, QStringLiteral("expected @term or @fill."));
+        if (block.Keyword != "term") {
+            refuse(block, QStringLiteral("expected @term."));
         } else if (block.Argument.isEmpty() || joined(block.Lines).isEmpty()) {
             refuse(block, QStringLiteral("a term needs a name and a definition."));
         } else {
             glossary.append({block.Argument, joined(block.Lines)});
         }
     }
-    // Numbered sample entries hold the places of terms still to be written.
-    for (int n = 1; !fillName.isEmpty() && glossary.size() < GlossaryEntryCount; ++n)
-        glossary.append({QStringLiteral("%1 %2").arg(fillName).arg(n, 4, 10, QChar('0')),
-                         QStringLiteral("A sample definition that holds the place of an entry still to be written.")});
     std::stable_sort(glossary.begin(), glossary.end(), [](const GlossaryTerm& a, const GlossaryTerm& b) {
         return a.Term.compare(b.Term, Qt::CaseInsensitive) < 0;
     });
@@ -147,21 +131,7 @@ CourseItem parseItem(const SourceBlock& block)
     return item;
 }
 
-CourseItem sampleItem(const QString& groupWord, int group, int number)
-{
-    CourseItem item;
-    item.Question = QStringLiteral("*Sample item %1 of %2 %3*, a placeholder until the full course is written. "
-                                   "Which choice is the answer of this item?")
-                        .arg(number).arg(groupWord).arg(group);
-    for (int c = 0; c < 4; ++c)
-        item.Choices[c] = QStringLiteral("Choice %1").arg(QChar('A' + c));
-    item.Answer = QChar('A' + (number - 1) % 4);
-    item.Explanation = QStringLiteral("Sample explanation: choice %1 is marked as the answer of this placeholder.")
-                           .arg(item.Answer);
-    return item;
-}
-
-// "@topic 1" (or "@exam 1") opens a group; "@item" adds an item to it, "@fill 47" sample items up to 47.
+// "@topic 1" (or "@exam 1") opens a group; "@item" adds an item to it.
 QList<QList<CourseItem>> readItemGroups(const QString& path, const QString& groupWord)
 {
     QList<QList<CourseItem>> groups;
@@ -173,12 +143,8 @@ QList<QList<CourseItem>> readItemGroups(const QString& path, const QString& grou
             refuse(block, QStringLiteral("expected @%1 1 first.").arg(groupWord));
         } else if (block.Keyword == "item") {
             groups.last().append(parseItem(block));
-        } else if (block.Keyword == "fill") {
-            const int target = fillTarget(block);
-            while (groups.last().size() < target)
-                groups.last().append(sampleItem(groupWord, int(groups.size()), int(groups.last().size()) + 1));
         } else {
-            refuse(block, QStringLiteral("expected @%1, @item or @fill.").arg(groupWord));
+            refuse(block, QStringLiteral("expected @%1 or @item.").arg(groupWord));
         }
     }
     return groups;

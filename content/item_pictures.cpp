@@ -57,10 +57,10 @@ void drawParcelMap(QPainter& painter, const QRect& area)
                      QStringLiteral("All lots are 120' deep."));
 }
 
-// A one-storey house: a 40' x 30' main part, a 20' x 15' wing and a 20' x 20' garage.
+// A one-story house: a 40' x 30' main part, a 20' x 15' wing and a 20' x 20' garage.
 void drawFloorPlan(QPainter& painter, const QRect& area)
 {
-    drawTitle(painter, area, QStringLiteral("Floor Plan (one storey)"));
+    drawTitle(painter, area, QStringLiteral("Floor Plan (one story)"));
     const double scale = std::min((area.width() - 20) / 60.0, (area.height() - 40) / 45.0);
     const QPointF origin(10, 26);
     const QRectF main = planRect(origin, scale, 0, 0, 40, 30);

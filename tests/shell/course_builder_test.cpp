@@ -246,12 +246,15 @@ private slots:
         const QDir root(temporary.path());
         writeSource(root, "broker/reading/02-b.txt", "// a comment\n# B\n");
         writeSource(root, "broker/reading/01-a.txt", "# A\n\ntext\n");
-        writeSource(root, "common/glossary.txt", "@term Zeta\nLast.\n\n@fill Sample Entry\n@term alpha\nFirst *one*.\n");
+        QByteArray glossary = "@term Zeta\nLast.\n\n@term alpha\nFirst *one*.\n";
+        for (int g = 3; g <= GlossaryEntryCount; ++g)
+            glossary += "@term Middle " + QByteArray::number(g) + "\nMeaning.\n";
+        writeSource(root, "common/glossary.txt", glossary);
         writeSource(root, "broker/items.txt",
                     "// Topic one\n@topic 1\n@item\nQuestion line\nand more\n\nA. one\nB. two\n\nC. three\nD. four\n"
-                    "Answer: D\nWhy.\n\nMore.\n@fill 3\n@topic 2\n@item floor-plan\nQ\nA. a\nB. b\nC. c\nD. d\n"
+                    "Answer: D\nWhy.\n\nMore.\n@topic 2\n@item floor-plan\nQ\nA. a\nB. b\nC. c\nD. d\n"
                     "Answer: A\nE.\n");
-        writeSource(root, "broker/exams.txt", "@exam 1\n@fill 2\n");
+        writeSource(root, "broker/exams.txt", "@exam 1\n@item\nQ\nA. a\nB. b\nC. c\nD. d\nAnswer: B\nE.\n");
         QByteArray help;
         for (int p = 1; p <= HelpPageCount; ++p)
             help += "@page " + QByteArray::number(p) + " Title " + QByteArray::number(p) + "\nBody.\n";
@@ -263,16 +266,15 @@ private slots:
         QCOMPARE(course.Glossary.first().Term, QString("alpha"));
         QCOMPARE(course.Glossary.first().Definition, QString("First *one*."));
         QCOMPARE(course.Glossary.last().Term, QString("Zeta"));
-        QCOMPARE(course.Glossary[1].Term, QString("Sample Entry 0001"));
+        QCOMPARE(course.Glossary[1].Term, QString("Middle 10"));  // sorted as text
         const CourseItem& first = course.TopicItems[0][0];
         QCOMPARE(first.Question, QString("Question line\nand more"));
         QCOMPARE(first.Choices[2], QString("three"));
         QCOMPARE(first.Answer, QChar('D'));
         QCOMPARE(first.Explanation, QString("Why.\n\nMore."));
-        QCOMPARE(course.TopicItems[0].size(), 3);
-        QCOMPARE(course.TopicItems[0][2].Answer, QChar('C'));
+        QCOMPARE(course.TopicItems[0].size(), 1);
         QCOMPARE(course.TopicItems[1][0].Picture, QString("floor-plan"));
-        QCOMPARE(course.ExamItems[0].size(), 2);
+        QCOMPARE(course.ExamItems[0][0].Answer, QChar('B'));
         QCOMPARE(course.HelpPages[16], QString("# Title 17\n\nBody."));
 
         writeSource(root, "broker/items.txt", "@topic 1\n@item\nQ\nA. a\nB. b\nC. c\nAnswer: A\nE.\n");
@@ -296,10 +298,25 @@ private slots:
         compareWithCut(course, edition, store);
         if (QTest::currentTestFailed())
             return;
+        // The course's own rules: thirty items or more a topic, full prepared exams, and every item
+        // a question with four lettered choices, one answer and an explanation.
         for (int t = 1; t <= edition.TopicCount; ++t)
-            QVERIFY(store.TopicItemCounts[t][1] >= 5);
+            QVERIFY2(store.TopicItemCounts[t][1] >= 30, qPrintable(edition.TopicTitles[t]));
         for (int e = 1; e <= edition.PreparedExamCount; ++e)
-            QVERIFY(store.TopicItemCounts[e][2] >= 10);
+            QCOMPARE(store.TopicItemCounts[e][2], 100);
+        const auto checkItem = [](const QByteArray& text) {
+            QVERIFY(itemKey(text) >= 1);
+            const QByteArray question = itemQuestion(text);
+            for (const char* choice : {"\\par A.", "\\par B.", "\\par C.", "\\par D."})
+                QCOMPARE(question.count(choice), 1);
+            QVERIFY(itemExplanation(text).size() > 20);
+        };
+        for (const std::vector<QByteArray>* items : {&store.ReviewItems, &store.MockExamItems})
+            for (const QByteArray& text : *items)
+                if (!text.isEmpty())
+                    checkItem(text);
+        for (int g = 1; g < GlossaryEntryCount; ++g)
+            QVERIFY(!splitGlossaryEntry(store.GlossaryEntries[g]).Definition.isEmpty());
         // The glossary list shows the terms as they are stored: they must need no RTF escapes.
         for (int g = 1; g <= GlossaryEntryCount; ++g)
             QCOMPARE(splitGlossaryEntry(store.GlossaryEntries[g]).Term, cp1252::fromUnicode(course.Glossary[g - 1].Term));
