@@ -51,9 +51,9 @@ void showItemPicture(AppState& state, int picture)
         state.forms.unload("PictForm");
         return;
     }
-    const PictureSpec spec = parsePictureSpec(state.edition.PictureSpecs.value(picture));
+    const PictureSpec size = parsePictureSpec(state.edition.PictureSpecs.value(picture));
     try {
-        ShowPicture(state, spec.Width, spec.Height, itemPictureFile(state.edition, spec));
+        ShowPicture(state, size.Width, size.Height, itemPictureFile(state.edition, size));
     } catch (const RuntimeError& error) {
         state.platform.prompter.message("The picture for this item could not be shown." + state.CrLf + error.Description,
                                         Prompter::OkOnly, Prompter::Exclamation, QString());

@@ -226,10 +226,10 @@ private slots:
         for (int k = 1; k <= 10; ++k)
             state.text.ReviewItems[k] = examItem(k);
         state.text.ItemPicture[2] = 1;  // the edition's first picture
-        const PictureSpec spec = parsePictureSpec(state.edition.PictureSpecs[1]);
-        QImage picture(spec.Width, spec.Height, QImage::Format_RGB32);
+        const PictureSpec size = parsePictureSpec(state.edition.PictureSpecs[1]);
+        QImage picture(size.Width, size.Height, QImage::Format_RGB32);
         picture.fill(Qt::darkGreen);
-        QVERIFY(picture.save(state.path(itemPictureFile(state.edition, spec)), "PNG"));
+        QVERIFY(picture.save(state.path(itemPictureFile(state.edition, size)), "PNG"));
         rig.show();
         QVERIFY(!rig.button(6)->isEnabled());
 
