@@ -1,7 +1,7 @@
 #include "exams/exam_rules.h"
 
 #include "platform/basic.h"
-#include "platform/random_source.h"
+#include "review/review_rules.h"
 #include "shell/app_state.h"
 
 #include <algorithm>
@@ -10,13 +10,6 @@
 namespace {
 const QString AnswerPrefix = "Your Answer:  ";
 const QString UnsureNote = "  (Unsure of Answer)";
-
-// One pass of random swaps over entries 1..n: each entry trades places with a random one.
-void swapPass(std::vector<int>& entries, int n, RandomSource& random)
-{
-    for (int b = 1; b <= n; ++b)
-        std::swap(entries[b], entries[random.upTo(n)]);
-}
 }  // namespace
 
 QString fourWide(int value) { return basic::rightAlign(basic::Str(value), 4); }
@@ -96,7 +89,7 @@ void buildNewExam(ExamState& exam, const TextStore& text, const Edition& edition
             if (exam.ExamTopics[t])
                 for (int k = 1; k <= text.TopicItemCounts[t][1]; ++k)
                     exam.ExamPool[++n] = text.reviewItemIndex(t, k);
-        swapPass(exam.ExamPool, n, random);
+        scrambleOrder(exam.ExamPool, n, random);
         std::copy_n(exam.ExamPool.begin() + 1, count, exam.ExamItems.begin() + 1);
         if (!exam.ExamScrambled)
             std::sort(exam.ExamItems.begin() + 1, exam.ExamItems.begin() + 1 + count);
@@ -104,7 +97,7 @@ void buildNewExam(ExamState& exam, const TextStore& text, const Edition& edition
         for (int i = 1; i <= count; ++i)
             exam.ExamItems[i] = text.mockExamItemIndex(exam.ExamChoice, i);
         if (exam.ExamScrambled)
-            swapPass(exam.ExamItems, count, random);
+            scrambleOrder(exam.ExamItems, count, random);
     }
 }
 
@@ -116,15 +109,10 @@ QString drillSuffix(int level)
 
 bool drillsFinished(int level) { return level < 0 || level > 2; }
 
-QString doubleFirstAmpersand(const QString& title)
-{
-    const qsizetype at = title.indexOf('&');
-    return at < 0 ? title : title.left(at + 1) + "&" + title.mid(at + 1);
-}
-
 QString topicCaption(int topic, const QString& title)
 {
-    return basic::Str(topic) + "   " + doubleFirstAmpersand(title);
+    const qsizetype at = title.indexOf('&');
+    return basic::Str(topic) + "   " + (at < 0 ? title : title.left(at + 1) + "&" + title.mid(at + 1));
 }
 
 int poolTotal(const TextStore& text, const std::vector<bool>& checked)

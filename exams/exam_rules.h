@@ -12,7 +12,7 @@ struct TextStore;
 class RandomSource;
 
 // A number with its sign blank, right-aligned in four characters (5 gives three blanks and 5);
-// the form of every number in the exam lists and of the set-up's pool count.
+// the form of every number in the exam lists, the set-up's pool count and the results summary.
 QString fourWide(int value);
 
 // Exam window list entries: the position in four characters, then for an answered position
@@ -52,7 +52,6 @@ bool drillsFinished(int level);
 // A topic's check-box caption: its number and title, the title's first "&" doubled so that it
 // shows as an ampersand rather than marking an access key.
 QString topicCaption(int topic, const QString& title);
-QString doubleFirstAmpersand(const QString& title);
 // Review items in the topics checked (checked is 1-based, one per topic).
 int poolTotal(const TextStore& text, const std::vector<bool>& checked);
 // The question list's index kept within a pool of total items while the custom exam is shown.

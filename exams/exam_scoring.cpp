@@ -4,6 +4,7 @@
 #include "platform/basic.h"
 #include "platform/record_file.h"
 #include "platform/runtime_error.h"
+#include "review/review_save.h"
 #include "shell/app_state.h"
 #include "shell/config_rewrite.h"
 #include "shell/main_menu.h"
@@ -14,7 +15,6 @@
 namespace {
 
 constexpr float DropBelowPercent = 30;
-constexpr int MostResumableRecord = 255;  // record 1 names the exam in progress in one byte
 constexpr int HighestDrillLevel = 3;
 
 const QString NoRoomText =
@@ -23,6 +23,24 @@ const QString NoRoomText =
     "finish it to keep its result.";
 
 float percent(float score) { return score * 100.0f; }
+
+// A finished exam counts as a drill at 30% or more and at the lower of the edition's threshold and
+// the pass mark, for a prepared or custom exam or a Retake All.
+bool examCountsAsDrill(const Edition& edition, int examKind, float score, int passMark)
+{
+    const float pct = percent(score);
+    return pct >= DropBelowPercent && (pct >= edition.EditionPassThreshold || pct >= passMark)
+           && examKind <= edition.HighestLoggedKind();
+}
+
+void applyDrillRule(AppState& state)
+{
+    const ExamState& exam = state.exam;
+    int& level = state.settings.TopicDrillLevel[state.edition.ExamRecordKind(exam.ExamChoice)];
+    if (level < HighestDrillLevel
+        && examCountsAsDrill(state.edition, exam.ExamKind, exam.ExamScore, state.settings.PassMarkChar))
+        ++level;
+}
 
 // Scores every position into the record's items and codes and sets ExamScore.
 ExamRecord scoreExam(AppState& state)
@@ -70,35 +88,6 @@ void fillExamFields(ExamRecord& record, const AppState& state)
         record.Topics[t] = exam.ExamTopics[t] ? 1 : 0;
 }
 
-// SaveExamRecord, returning the number of the record written (0 when nothing was written).
-int storeExamRecord(AppState& state, bool examFinished)
-{
-    ExamRecord record = scoreExam(state);
-    fillExamFields(record, state);
-    ExamState& exam = state.exam;
-    const ConfigFile config = state.config();
-    // A new exam goes after the last record; record 1 is never an exam's.
-    const int recordNo = exam.ExamRecordNo != 0 ? exam.ExamRecordNo
-                                                : std::max(record_file::count(config.path()), 1) + 1;
-    if (!examFinished && recordNo > MostResumableRecord) {
-        state.platform.prompter.message(NoRoomText, Prompter::OkOnly, Prompter::Exclamation, "Exam Not Saved");
-        return 0;
-    }
-    record_file::write(config.path(), recordNo, encodeExamRecord(record, state.edition));
-    exam.ExamRecordNo = recordNo;
-    if (examFinished) {
-        applyDrillRule(state);
-        exam.ExamRecordNo = 0;
-        exam.ExamCurrentItem = 0;
-    }
-    const int slot = state.edition.ExamRecordKind(exam.ExamChoice);
-    config.update([&](ConfigRecord& r) {
-        r.ExamRecordNo = quint8(exam.ExamRecordNo);
-        r.DrillLevels[slot] = quint8(state.settings.TopicDrillLevel[slot]);
-    });
-    return recordNo;
-}
-
 QByteArray readWholeFile(const QString& path)
 {
     QFile file(path);
@@ -134,22 +123,41 @@ QByteArray examItemText(const AppState& state, int position)
     return itemNo >= 1 && itemNo < int(items.size()) ? items[itemNo] : QByteArray();
 }
 
-void SaveExamRecord(AppState& state, bool examFinished) { storeExamRecord(state, examFinished); }
-
-bool examCountsAsDrill(const Edition& edition, int examKind, float score, int passMark)
+int examItemPicture(const AppState& state, int position)
 {
-    const float pct = percent(score);
-    return pct >= DropBelowPercent && (pct >= edition.EditionPassThreshold || pct >= passMark)
-           && examKind <= edition.HighestLoggedKind();
+    if (state.exam.ExamChoice != state.edition.CustomExamNo())
+        return 0;
+    const int itemNo = state.exam.ExamItems[position];
+    const std::vector<int>& pictures = state.text.ItemPicture;
+    return itemNo >= 1 && itemNo < int(pictures.size()) ? pictures[itemNo] : 0;
 }
 
-void applyDrillRule(AppState& state)
+int SaveExamRecord(AppState& state, bool examFinished)
 {
-    const ExamState& exam = state.exam;
-    int& level = state.settings.TopicDrillLevel[state.edition.ExamRecordKind(exam.ExamChoice)];
-    if (level < HighestDrillLevel
-        && examCountsAsDrill(state.edition, exam.ExamKind, exam.ExamScore, state.settings.PassMarkChar))
-        ++level;
+    ExamRecord record = scoreExam(state);
+    fillExamFields(record, state);
+    ExamState& exam = state.exam;
+    const ConfigFile config = state.config();
+    // A new exam goes after the last record; record 1 is never an exam's.
+    const int recordNo = exam.ExamRecordNo != 0 ? exam.ExamRecordNo
+                                                : std::max(record_file::count(config.path()), 1) + 1;
+    if (!examFinished && recordNo > MostResumableRecordNo) {
+        state.platform.prompter.message(NoRoomText, Prompter::OkOnly, Prompter::Exclamation, "Exam Not Saved");
+        return 0;
+    }
+    record_file::write(config.path(), recordNo, encodeExamRecord(record, state.edition));
+    exam.ExamRecordNo = recordNo;
+    if (examFinished) {
+        applyDrillRule(state);
+        exam.ExamRecordNo = 0;
+        exam.ExamCurrentItem = 0;
+    }
+    const int slot = state.edition.ExamRecordKind(exam.ExamChoice);
+    config.update([&](ConfigRecord& r) {
+        r.ExamRecordNo = quint8(exam.ExamRecordNo);
+        r.DrillLevels[slot] = quint8(state.settings.TopicDrillLevel[slot]);
+    });
+    return recordNo;
 }
 
 void DropLastRecord(AppState& state, int recordNo)
@@ -166,8 +174,9 @@ void DropLastRecord(AppState& state, int recordNo)
     int reviewRecordNo = state.review.ReviewRecordNo;
     if (reviewRecordNo > recordNo)
         --reviewRecordNo;
+    // Record 1 names it only while the number fits in its one byte.
     ConfigRecord record1 = decodeConfigRecord(content.left(RecordLength), state.edition);
-    record1.ReviewRecordNo = quint8(reviewRecordNo);
+    record1.ReviewRecordNo = quint8(reviewRecordNo <= MostResumableRecordNo ? reviewRecordNo : 0);
     content.replace(0, RecordLength, encodeConfigRecord(record1, state.edition));
     replaceConfigFile(path, content);
     state.review.ReviewRecordNo = reviewRecordNo;
@@ -182,15 +191,21 @@ void runExamClosingRules(AppState& state, bool cancelled, bool examFinished)
     }
     int recordNo = 0;
     try {
-        recordNo = storeExamRecord(state, examFinished);
-        // Retakes of the missed or unsure items are neither logged nor counted as drills.
-        if (recordNo != 0 && examFinished && exam.ExamKind <= state.edition.HighestLoggedKind())
-            appendScoreLog(state.config(), state.edition.ExamRecordKind(exam.ExamChoice), exam.ExamScore,
-                           state.platform.clock.today());
+        recordNo = SaveExamRecord(state, examFinished);
     } catch (const RuntimeError& error) {
-        recordNo = 0;
         state.platform.prompter.message("Your exam could not be saved.\r\n" + error.Description, Prompter::OkOnly,
                                         Prompter::Critical, QString());
+    }
+    // Retakes of the missed or unsure items are neither logged nor counted as drills. A log that
+    // cannot be written costs the entry only: the exam is saved and its results still follow.
+    if (recordNo != 0 && examFinished && exam.ExamKind <= state.edition.HighestLoggedKind()) {
+        try {
+            appendScoreLog(state.config(), state.edition.ExamRecordKind(exam.ExamChoice), exam.ExamScore,
+                           state.platform.clock.today());
+        } catch (const RuntimeError& error) {
+            state.platform.prompter.message("Your score could not be logged.\r\n" + error.Description,
+                                            Prompter::OkOnly, Prompter::Critical, QString());
+        }
     }
     RefreshMainMenu(state);
     if (!examFinished || recordNo == 0)

@@ -6,24 +6,20 @@
 #include <QByteArray>
 
 class AppState;
-struct Edition;
 
 // The item text at a position of the exam in memory: a review item for the custom exam, else an
 // item of the prepared exams; empty for an item number that names no item.
 QByteArray examItemText(const AppState& state, int position);
+// The picture mark of the item at a position: only review items (the custom exam) have pictures;
+// 0 for none.
+int examItemPicture(const AppState& state, int position);
 
 // Scores the exam in memory (ExamScore; answers never committed are cleared and count as wrong)
 // and writes its record and record 1. Finishing applies the drill rule and ends the exam in
 // progress. An interrupted exam whose record could not be named in record 1's one-byte field is
-// not written at all (the user is told; it stays in progress for this run). A file error raises
-// a RuntimeError.
-void SaveExamRecord(AppState& state, bool examFinished);
-
-// Whether a finished exam counts as a drill: at least 30% right and at least the lower of the
-// edition's threshold and the pass mark, for a prepared or custom exam or a Retake All.
-bool examCountsAsDrill(const Edition& edition, int examKind, float score, int passMark);
-// Raises the finished exam's drill level by one when it counts and the level is below 3.
-void applyDrillRule(AppState& state);
+// not written at all (the user is told; it stays in progress for this run). Returns the number of
+// the record written, 0 when none was. A file error raises a RuntimeError.
+int SaveExamRecord(AppState& state, bool examFinished);
 
 // Takes the exam's own record, number recordNo, out of the configuration file. Later records
 // move down by one, and the review test in progress keeps its record (in memory and in record 1).

@@ -5,7 +5,6 @@
 #include "exams/exam_scoring.h"
 #include "platform/basic.h"
 #include "platform/rich_text_box.h"
-#include "platform/runtime_error.h"
 #include "shell/app_state.h"
 #include "shell/main_menu.h"
 #include "shell/help_window.h"
@@ -355,13 +354,10 @@ void ExamTest::list1Click(int index)
 void ExamTest::ShowExamItem(int N)
 {
     ExamState& exam = state.exam;
-    const Edition& edition = state.edition;
-    setWindowTitle(itemCaption(edition.ExamTitles.value(exam.ExamChoice), N, exam.ExamItemCount));
+    setWindowTitle(itemCaption(state.edition.ExamTitles.value(exam.ExamChoice), N, exam.ExamItemCount));
 
-    const bool custom = exam.ExamChoice == edition.CustomExamNo();
-    const int item = exam.ExamItems[N];
-    const QByteArray& text = custom ? state.text.ReviewItems[item] : state.text.MockExamItems[item];
-    HasPicture = custom && state.text.ItemPicture[item] != 0;
+    const QByteArray text = examItemText(state, N);
+    HasPicture = examItemPicture(state, N) != 0;
     exam.ExamKey[N] = itemKey(text);
     ItemRtf.set(state.text.RtfHeader + itemQuestion(text) + "\\par }");
     RichTextBox1->setTextRTF(ItemRtf.forWindow(isMaximised()));
@@ -370,8 +366,9 @@ void ExamTest::ShowExamItem(int N)
     for (int k = 0; k < ChoiceCount; ++k)
         Command1[k]->setEnabled(true);
     Label1[0]->setText(answerLabel(exam.ExamAnswers[N], exam.ExamUnsure[N] != 0));
-    if (exam.ExamAnswers[N] != 0)
-        Command1[exam.ExamAnswers[N] - 1]->setEnabled(false);
+    const int answer = exam.ExamAnswers[N];
+    if (answer >= 1 && answer <= ChoiceCount)  // a damaged record may hold another value
+        Command1[answer - 1]->setEnabled(false);
 
     if (HasPicture)
         showItemPicture();
@@ -385,11 +382,7 @@ void ExamTest::ShowExamItem(int N)
         int(basic::roundHalfEven(List1[AnsweredList]->count() / double(exam.ExamItemCount) * 100)));
 }
 
-void ExamTest::showItemPicture()
-{
-    const ExamState& exam = state.exam;
-    ::showItemPicture(state, state.text.ItemPicture[exam.ExamItems[exam.ExamCurrentItem]]);
-}
+void ExamTest::showItemPicture() { ::showItemPicture(state, examItemPicture(state, state.exam.ExamCurrentItem)); }
 
 void ExamTest::setNavigation()
 {

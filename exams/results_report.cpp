@@ -1,5 +1,6 @@
 #include "exams/results_report.h"
 
+#include "exams/exam_rules.h"
 #include "platform/basic.h"
 #include "platform/printer.h"
 #include "shell/app_state.h"
@@ -7,7 +8,6 @@
 #include <algorithm>
 
 using basic::rightAlign;
-using basic::Str;
 
 namespace {
 
@@ -16,12 +16,11 @@ constexpr int SummaryColumn = 3;
 constexpr int PrintZoneWidth = 14;
 constexpr int MostLinesBeforeSummary = 52;
 
-QString letter(int code) { return QString(QChar(64 + code)); }
 QString blanks(int count) { return QString(count, QLatin1Char(' ')); }
 
 QString summaryLine(const QString& caption, int count)
 {
-    return caption.leftJustified(14) + rightAlign(Str(count), 4);
+    return caption.leftJustified(14) + fourWide(count);
 }
 
 // A position in the printout: number, correct letter, answer. The key of an unanswered position
@@ -29,9 +28,10 @@ QString summaryLine(const QString& caption, int count)
 QString printedColumn(const ExamState& exam, int i)
 {
     const bool answered = exam.ExamAnswers[i] != 0;
-    const QString correct = answered ? letter(exam.ExamKey[i]) : blanks(1);
-    const QString answer = answered ? letter(exam.ExamAnswers[i]) + (exam.ExamUnsure[i] != 0 ? "?" : " ") : blanks(1);
-    return rightAlign(Str(i), 4) + blanks(7) + correct + blanks(10) + rightAlign(answer, 2);
+    const QString correct = answered ? answerLetter(exam.ExamKey[i]) : blanks(1);
+    const QString answer =
+        answered ? answerLetter(exam.ExamAnswers[i]) + (exam.ExamUnsure[i] != 0 ? "?" : " ") : blanks(1);
+    return fourWide(i) + blanks(7) + correct + blanks(10) + rightAlign(answer, 2);
 }
 
 // The first column of the print zone (zones start every 14 columns) after text printed at column.
@@ -39,6 +39,15 @@ int nextPrintZone(int column, const QString& text)
 {
     const int used = column - 1 + int(text.size());
     return (used / PrintZoneWidth + 1) * PrintZoneWidth + 1;
+}
+
+// One printed row: position left beside position right (right beyond the exam: left alone).
+QString printedResultRow(const ExamState& exam, int left, int right)
+{
+    QString row = blanks(2) + printedColumn(exam, left);
+    if (right <= exam.ExamItemCount)
+        row += blanks(7) + printedColumn(exam, right);
+    return row;
 }
 
 void printLine(PrinterDevice& printer, int column, const QString& text)
@@ -105,9 +114,9 @@ void printCopy(PrinterDevice& printer, const ExamState& exam, const ResultsPrint
 
 QString resultListEntry(int position, int key, int answer, int unsure)
 {
-    QString entry = rightAlign(QString::number(position), 3) + blanks(3) + letter(key) + blanks(4);
+    QString entry = rightAlign(QString::number(position), 3) + blanks(3) + answerLetter(key) + blanks(4);
     if (answer != 0)
-        entry += letter(answer) + (unsure != 0 ? "?" : "");
+        entry += answerLetter(answer) + (unsure != 0 ? "?" : "");
     return entry;
 }
 
@@ -152,14 +161,6 @@ int resultRowsOnPage(int itemCount, int page)
 {
     const int rows = (itemCount + 1) / 2;
     return std::clamp(rows - ResultLinesPerPage * (page - 1), 0, ResultLinesPerPage);
-}
-
-QString printedResultRow(const ExamState& exam, int left, int right)
-{
-    QString row = blanks(2) + printedColumn(exam, left);
-    if (right <= exam.ExamItemCount)
-        row += blanks(7) + printedColumn(exam, right);
-    return row;
 }
 
 void printResults(PrinterDevice& printer, const ExamState& exam, const ResultsPrintout& printout, int copies)

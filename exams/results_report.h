@@ -31,10 +31,6 @@ inline constexpr int ResultLinesPerPage = 55;
 // Rows of the two-column printout on page (1-based) of an exam with itemCount positions.
 int resultRowsOnPage(int itemCount, int page);
 
-// One printed row: position left beside position right (right beyond the exam: left alone).
-// An unanswered position shows neither its correct letter nor an answer.
-QString printedResultRow(const ExamState& exam, int left, int right);
-
 // What the printout shows besides the exam itself.
 struct ResultsPrintout {
     QString Title;           // the first page of each copy: Title & " Results"

@@ -7,6 +7,7 @@
 #include "platform/printer.h"
 #include "platform/rich_text_box.h"
 #include "platform/runtime_error.h"
+#include "review/review_rules.h"
 #include "shell/app_state.h"
 #include "shell/main_menu.h"
 #include "shell/help_window.h"
@@ -22,21 +23,8 @@
 #include <algorithm>
 
 namespace {
-
 constexpr int ResultsSlot = 13;
 constexpr int ResultsHelpPage = 12;
-const QByteArray EmDash(1, '\x97');  // Windows-1252
-
-// The picture of the item at position n: only review items (the custom exam) have pictures.
-int itemPictureAt(const AppState& state, int n)
-{
-    if (state.exam.ExamChoice != state.edition.CustomExamNo())
-        return 0;
-    const int item = state.exam.ExamItems[n];
-    const std::vector<int>& pictures = state.text.ItemPicture;
-    return item >= 1 && item < int(pictures.size()) ? pictures[item] : 0;
-}
-
 }  // namespace
 
 Results::Results(AppState& state) : Form(state, "Results", ResultsSlot)
@@ -162,8 +150,8 @@ void Results::list1Click(int row)
 void Results::ShowResultItem(int n)
 {
     const QByteArray text = examItemText(state, n);
-    ResultRtf.set(state.text.RtfHeader + itemQuestion(text) + QByteArray(15, ' ') + EmDash.repeated(25) + "\\par "
-                  + state.CrLf.toLatin1() + itemExplanation(text) + "\\par }");
+    ResultRtf.set(
+        explainedItemRtf(state.text.RtfHeader, itemQuestion(text), itemExplanation(text), state.CrLf.toLatin1()));
     RichTextBox1->setTextRTF(ResultRtf.forWindow(isMaximised()));
     showItemPicture(n);
     setWindowTitle(state.edition.ExamTitles.value(state.exam.ExamChoice) + " Results, Item" + basic::Str(n));
@@ -171,7 +159,7 @@ void Results::ShowResultItem(int n)
 
 void Results::showItemPicture(int n)
 {
-    const int picture = itemPictureAt(state, n);
+    const int picture = examItemPicture(state, n);
     Command1[PictureButton]->setEnabled(picture != 0);
     ::showItemPicture(state, picture);
 }

@@ -4,7 +4,6 @@
 
 #include <QString>
 #include <QStringList>
-#include <vector>
 
 class QTextDocument;
 
@@ -18,12 +17,17 @@ public:
     virtual void setBold(bool bold) = 0;
     // Prints text at column (1-based, in average character widths of the current font); when the
     // print position is already beyond that column, the text goes to that column of the next line.
-    virtual void printAt(int column, const QString& text) = 0;
+    // Line breaks in text go on as many lines, the later pieces from the first column.
+    void printAt(int column, const QString& text);
     virtual void endLine() = 0;
     virtual void newPage() = 0;
     virtual void endDocument() = 0;
     // A whole rich-text document, on pages of its own.
     virtual void printDocument(const QTextDocument& document) = 0;
+
+protected:
+    // One line's text at column, as printAt places it.
+    virtual void place(int column, const QString& text) = 0;
 };
 
 class PrinterDialog {

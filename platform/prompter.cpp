@@ -11,7 +11,6 @@ QMessageBox::Icon qtIcon(Prompter::Icon icon)
     case Prompter::Critical: return QMessageBox::Critical;
     case Prompter::Question: return QMessageBox::Question;
     case Prompter::Exclamation: return QMessageBox::Warning;
-    case Prompter::Information: return QMessageBox::Information;
     case Prompter::NoIcon: break;
     }
     return QMessageBox::NoIcon;

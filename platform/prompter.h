@@ -3,14 +3,13 @@
 #pragma once
 
 #include <QString>
-#include <QStringList>
 #include <deque>
 #include <vector>
 
 class Prompter {
 public:
     enum Buttons { OkOnly, OkCancel, YesNo };
-    enum Icon { NoIcon, Critical, Question, Exclamation, Information };
+    enum Icon { NoIcon, Critical, Question, Exclamation };
     enum Answer { Ok, Cancel, Yes, No };
 
     virtual ~Prompter() = default;

@@ -9,7 +9,6 @@
 #include <QFontMetricsF>
 #include <QPrintDialog>
 #include <QPrinterInfo>
-#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTextDocument>
 #include <memory>
@@ -42,13 +41,6 @@ QString installedFamily(const QString& name)
             return QString::fromLatin1(here);
     }
     return name;  // left to the system's font matching
-}
-
-// Text with line breaks in it goes on as many lines, the later pieces from the first column.
-QStringList linePieces(const QString& text)
-{
-    static const QRegularExpression lineBreak(QStringLiteral("\r\n|\r|\n"));
-    return text.split(lineBreak);
 }
 
 // A column is the average character width as Windows measures it: the advances of the
@@ -112,16 +104,6 @@ QStringList QtPrinterDevice::fontNames()
 void QtPrinterDevice::setFont(const QString& name) { fontName_ = name; }
 void QtPrinterDevice::setFontSize(double points) { points_ = points; }
 void QtPrinterDevice::setBold(bool bold) { bold_ = bold; }
-
-void QtPrinterDevice::printAt(int column, const QString& text)
-{
-    const QStringList pieces = linePieces(text);
-    for (int i = 0; i < pieces.size(); ++i) {
-        if (i > 0)
-            endLine();
-        place(i == 0 ? column : 1, pieces[i]);
-    }
-}
 
 void QtPrinterDevice::place(int column, const QString& text)
 {

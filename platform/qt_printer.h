@@ -23,14 +23,13 @@ public:
     void setFont(const QString& name) override;
     void setFontSize(double points) override;
     void setBold(bool bold) override;
-    void printAt(int column, const QString& text) override;
     void endLine() override;
     void newPage() override;
     void endDocument() override;
     void printDocument(const QTextDocument& document) override;
 
 private:
-    void place(int column, const QString& text);
+    void place(int column, const QString& text) override;
     void startLine(double height);
     void takePageBreaks();
     bool finishJob();

@@ -2,7 +2,6 @@
 
 #include "platform/runtime_error.h"
 
-#include <QRegularExpression>
 #include <QTextDocument>
 
 void RecordingPrinterDevice::check() const
@@ -35,20 +34,9 @@ void RecordingPrinterDevice::setBold(bool bold)
     font.bold = bold;
 }
 
-void RecordingPrinterDevice::printAt(int column, const QString& text)
-{
-    check();
-    static const QRegularExpression lineBreak(QStringLiteral("\r\n|\r|\n"));
-    const QStringList pieces = text.split(lineBreak);
-    for (int i = 0; i < pieces.size(); ++i) {
-        if (i > 0)
-            endLine();
-        place(i == 0 ? column : 1, pieces[i]);
-    }
-}
-
 void RecordingPrinterDevice::place(int column, const QString& text)
 {
+    check();
     const int left = std::max(column, 1) - 1;
     if (lineOpen_ && line_.size() > left)
         endLine();

@@ -6,7 +6,7 @@
 #include "platform/printer.h"
 
 #include <QList>
-#include <optional>
+#include <vector>
 
 struct PrintFont {
     QString name;
@@ -21,7 +21,6 @@ public:
     void setFont(const QString& name) override;
     void setFontSize(double points) override;
     void setBold(bool bold) override;
-    void printAt(int column, const QString& text) override;
     void endLine() override;
     void newPage() override;
     void endDocument() override;
@@ -41,7 +40,7 @@ public:
 
 private:
     void check() const;
-    void place(int column, const QString& text);
+    void place(int column, const QString& text) override;
     void startLine();
 
     QString line_;
@@ -59,11 +58,9 @@ public:
         return !cancel;
     }
     int copies() const override { return copyCount; }
-    // The answer set, else the flags the dialog was shown with plus the selection choice.
+    // The flags the dialog was shown with, plus the selection choice.
     int flags() const override
     {
-        if (answerFlags)
-            return *answerFlags;
         const int shown = shownFlags.empty() ? 0 : shownFlags.back();
         return chooseSelection ? shown | Selection : shown;
     }
@@ -71,6 +68,5 @@ public:
     bool cancel = false;
     int copyCount = 1;
     bool chooseSelection = false;
-    std::optional<int> answerFlags;
     std::vector<int> shownFlags;
 };

@@ -27,7 +27,7 @@ Aladdin::Aladdin(AppState& state) : Form(state, "Aladdin")
     Label1 = new QLabel("Number Remaining");
     Label1->setObjectName("Label1");
     Label1->setAlignment(Qt::AlignCenter);
-    const QStringList kinds = {"&Make it 50:50", "&Free Response (no penalty)", "Show &Expert Advise"};
+    const QStringList kinds = {"Make it 50:50", "Free Response (no penalty)", "Show Expert Advise"};
     auto* group = new QButtonGroup(this);
     auto* grid = new QGridLayout(Frame1);
     grid->setHorizontalSpacing(24);
@@ -43,7 +43,7 @@ Aladdin::Aladdin(AppState& state) : Form(state, "Aladdin")
         grid->addWidget(Label2[i], i + 1, 1);
     }
 
-    const QStringList captions = {"OK", "Cancel", "&Help"};
+    const QStringList captions = {"OK", "Cancel", "Help"};
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     for (int i = 0; i < 3; ++i) {

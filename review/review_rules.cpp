@@ -6,16 +6,18 @@
 
 #include <algorithm>
 
-QString reviewTypeTitle(int testType)
+QString itemStatus(int testType, int position, int itemCount)
 {
     static const QStringList titles = {QString(), "All Items Review Test", "Retake of All Items",
                                        "Retake of Missed Items", "Retake of Wild Guesses"};
-    return titles.value(testType);
+    return titles.value(testType) + "\nItem" + basic::Str(position) + " of" + basic::Str(itemCount);
 }
 
-QString itemStatus(int testType, int position, int itemCount)
+QByteArray explainedItemRtf(const QByteArray& rtfHeader, const QByteArray& question, const QByteArray& explanation,
+                            const QByteArray& crLf)
 {
-    return reviewTypeTitle(testType) + "\nItem" + basic::Str(position) + " of" + basic::Str(itemCount);
+    const QByteArray rule = QByteArray(15, ' ') + QByteArray(25, char(151));  // em dashes in Windows-1252
+    return rtfHeader + question + rule + "\\par " + crLf + explanation + "\\par }";
 }
 
 void scrambleOrder(std::vector<int>& order, int n, RandomSource& random)

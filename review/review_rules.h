@@ -12,11 +12,16 @@ class RandomSource;
 struct ReviewState;
 struct TextStore;
 
-// The status line's heading by test type 1..4, and the heading with the position under it.
-QString reviewTypeTitle(int testType);
+// The status line: the test type's heading with the position under it.
 QString itemStatus(int testType, int position, int itemCount);
 
-// Each position 1..n in turn swaps with a position drawn from the whole range, itself included.
+// An answered item as the review test and the exam results show it: the question, a rule of
+// dashes, and the explanation.
+QByteArray explainedItemRtf(const QByteArray& rtfHeader, const QByteArray& question, const QByteArray& explanation,
+                            const QByteArray& crLf);
+
+// Each position 1..n in turn swaps with a position drawn from the whole range, itself included
+// (also the draw and the shuffle of a mock exam).
 void scrambleOrder(std::vector<int>& order, int n, RandomSource& random);
 
 // Lifelines of each kind: a new test gets one per started 40 items, a retake one per whole 40

@@ -5,6 +5,8 @@
 #include "review/review_record.h"
 #include "shell/app_state.h"
 
+#include <algorithm>
+
 namespace {
 
 ReviewRecord recordOf(const ReviewState& review, bool scrambled, const QDate& today)
@@ -51,7 +53,8 @@ void SaveReviewRecord(AppState& state, bool testFinished)
     const QByteArray bytes =
         encodeReviewRecord(recordOf(review, state.settings.ScrambleItems, state.platform.clock.today()));
     const bool firstSave = review.ReviewRecordNo == 0;
-    const int recordNo = firstSave ? record_file::count(config.path()) + 1 : review.ReviewRecordNo;
+    // A new test goes after the last record; record 1 is never a test's.
+    const int recordNo = firstSave ? std::max(record_file::count(config.path()), 1) + 1 : review.ReviewRecordNo;
     record_file::write(config.path(), recordNo, bytes);
     review.ReviewRecordNo = recordNo;
 

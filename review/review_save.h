@@ -3,7 +3,8 @@
 
 class AppState;
 
-// The largest record number that record 1 can point at as the test to resume.
+// The largest record number that record 1 can point at, in one byte, as the review test or the
+// exam to resume.
 inline constexpr int MostResumableRecordNo = 255;
 
 // Writes the review test in progress as its record: appended on its first save, rewritten in

@@ -387,7 +387,8 @@ void Quiz800::showItem(int position)
 {
     const ReviewState& review = state.review;
     setWindowTitle(state.edition.TopicTitles.value(review.CurrentTopic));
-    setStatus(itemStatus(review.ReviewTestType, position, review.ReviewItemCount), Qt::black);
+    Label2->setText(itemStatus(review.ReviewTestType, position, review.ReviewItemCount));
+    setTextColour(Label2, Qt::black);
 
     const int index = review.ReviewOrder[position];
     const QByteArray& item = state.text.ReviewItems[index];
@@ -430,18 +431,11 @@ void Quiz800::showText(const QByteArray& rtf)
     showCopy(RichTextBox1, Text, isMaximised());
 }
 
-void Quiz800::setStatus(const QString& text, const QColor& colour)
-{
-    Label2->setText(text);
-    setTextColour(Label2, colour);
-}
-
 void Quiz800::showExplanation()
 {
     ReviewState& review = state.review;
     Timer1->stop();
-    const QByteArray rule = QByteArray(15, ' ') + QByteArray(25, char(151));
-    showText(state.text.RtfHeader + QuestionRtf + rule + "\\par " + state.CrLf.toLatin1() + ExplanationRtf + "\\par }");
+    showText(explainedItemRtf(state.text.RtfHeader, QuestionRtf, ExplanationRtf, state.CrLf.toLatin1()));
     // Expert advice shows the explanation but leaves the item waiting for its answer.
     const bool expertAdvice = review.LifelineChoice == 3;
     if (!expertAdvice) {

@@ -81,7 +81,6 @@ private:
     void showExplanation();
     void showText(const QByteArray& rtf);
     void showItemPicture(int index);
-    void setStatus(const QString& text, const QColor& colour);
     void next();
     void previous();
     void applyLifeline();

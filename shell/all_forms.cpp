@@ -38,10 +38,9 @@ void registerForms(AppState& state)
     add<ExamTest>(state, "ExamTest");
     // Windows still to be built open as plain placeholders.
     const std::pair<const char*, QString> placeholders[] = {
-        {"QuizSumm", "Review Test Report Card"},
-        {"Scoring", state.edition.ScoringCaption}, {"Navigator", "Monitor Spreadsheet"},
-        {"NoteBook", "Notebook"},           {"Calculator", "Calculator"},
-        {"AlarmForm", "Alarm Clock"}};
+        {"QuizSumm", "Review Test Scoring Report Card"}, {"Scoring", state.edition.ScoringCaption},
+        {"Navigator", "Monitor Spreadsheet"},             {"NoteBook", "Your Notebook"},
+        {"Calculator", "Calculator"},                     {"AlarmForm", "Alarm Clock"}};
     for (const auto& [name, caption] : placeholders)
         state.forms.add(name, [&state, name, caption] { return new PlaceholderWindow(state, name, caption); });
 }

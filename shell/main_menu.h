@@ -17,7 +17,8 @@ class QVBoxLayout;
 class NotebookSaver {
 public:
     virtual ~NotebookSaver() = default;
-    // Writes the notebook's document as RTF to the notebook file.
+    // Writes the notebook's document as RTF to the notebook file. A failure is told to the user
+    // here and never thrown: the menu calls this from its closing, which must not be interrupted.
     virtual void saveNotebookToDisk() = 0;
 };
 

@@ -2,6 +2,9 @@
 
 #include "platform/cp1252.h"
 
+#include <algorithm>
+#include <cmath>
+
 const QByteArray TitlePaneRtf = "{\\rtf1\\ansi\\deff0\\deflang1033{\\fonttbl{\\f0\\fswiss Arial;}}\r\n"
                                 "\\viewkind4\\uc1\\pard\\b\\f0\\fs23 RichTextBox1\r\n"
                                 "\\par }\r\n";
@@ -18,6 +21,17 @@ QByteArray rtfEscaped(const QByteArray& text)
     }
     return out;
 }
+
+constexpr int ChoiceCount = 4;  // answers A to D
+
+// Positions 1..count all name an item from 1 to capacity.
+bool itemsWithin(const std::vector<qint16>& items, int count, int capacity)
+{
+    return std::all_of(items.begin() + 1, items.begin() + count + 1,
+                       [capacity](int item) { return item >= 1 && item <= capacity; });
+}
+
+bool isTimeSpent(float minutes) { return std::isfinite(minutes) && minutes >= 0; }
 }  // namespace
 
 QByteArray notebookTemplate(const Edition& edition, const QByteArray& userName)
@@ -47,12 +61,10 @@ bool resumeReviewTest(ReviewState& review, const ReviewRecord& r, const Edition&
 {
     const bool sound = r.Kind >= 1 && r.Kind <= edition.TopicCount && r.ItemCount >= 1 && r.ItemCount <= MostTestItems
                        && r.ItemNo >= 1 && r.ItemNo <= r.ItemCount && r.ItemsReached >= 0
-                       && r.ItemsReached <= r.ItemCount && r.TestType >= 1 && r.TestType <= 4;
+                       && r.ItemsReached <= r.ItemCount && r.TestType >= 1 && r.TestType <= 4
+                       && isTimeSpent(r.Minutes) && itemsWithin(r.Items, r.ItemCount, edition.ReviewItemCapacity);
     if (!sound)
         return false;
-    for (int i = 1; i <= r.ItemCount; ++i)
-        if (r.Items[i] < 1 || r.Items[i] > edition.ReviewItemCapacity)
-            return false;
     for (int i = 1; i <= 3; ++i) {
         review.ReviewTally[i] = r.Tally[i];
         review.LifelinesLeft[i] = r.Lifelines[i];
@@ -74,15 +86,14 @@ bool resumeReviewTest(ReviewState& review, const ReviewRecord& r, const Edition&
 bool resumeExam(ExamState& exam, const ExamRecord& r, const Edition& edition)
 {
     const int choice = r.Kind - edition.TopicCount;
-    const int mostItems = std::max(edition.ReviewItemCapacity, edition.MockExamItemCapacity);
+    // The custom exam (and its retakes) draws on the review items, a prepared exam on its own.
+    const int capacity = choice == edition.CustomExamNo() ? edition.ReviewItemCapacity : edition.MockExamItemCapacity;
     const bool sound = choice >= 1 && choice <= edition.CustomExamNo() && r.ExamKind >= 1
                        && r.ExamKind <= edition.ExamKindCount() && r.ItemCount >= 1 && r.ItemCount <= MostTestItems
-                       && r.CurrentItem >= 1 && r.CurrentItem <= r.ItemCount;
+                       && r.CurrentItem >= 1 && r.CurrentItem <= r.ItemCount && isTimeSpent(r.Minutes)
+                       && itemsWithin(r.Items, r.ItemCount, capacity);
     if (!sound)
         return false;
-    for (int i = 1; i <= r.ItemCount; ++i)
-        if (r.Items[i] < 1 || r.Items[i] > mostItems)
-            return false;
     for (int t = 1; t <= edition.TopicCount; ++t)
         exam.ExamTopics[t] = r.Topics[t] == 1;
     exam.ExamChoice = choice;
@@ -95,8 +106,8 @@ bool resumeExam(ExamState& exam, const ExamRecord& r, const Edition& edition)
     for (int i = 1; i <= r.ItemCount; ++i) {
         exam.ExamItems[i] = r.Items[i];
         const ItemResult result = decodeItemResult(r.Codes[i]);
-        if (result.TimesAnswered == 0)
-            continue;  // not answered: the position keeps its zeros
+        if (result.TimesAnswered == 0 || result.Answer > ChoiceCount)
+            continue;  // not answered, or no answer an item has: the position keeps its zeros
         exam.ExamAnswers[i] = result.Answer;
         exam.ExamUnsure[i] = result.Unsure;
         exam.ExamAnswerCount[i] = result.TimesAnswered;

@@ -7,9 +7,7 @@
 #include "shell/app_state.h"
 #include "shell/startup.h"
 
-#include <QEvent>
 #include <QFile>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -50,7 +48,6 @@ Pubdat::Pubdat(AppState& state) : Form(state, "Pubdat")
         QFont font(fonts[i], sizes[i]);
         font.setBold(i == 1 || i == 3);
         Label1[i]->setFont(font);
-        Label1[i]->installEventFilter(this);
     }
     for (int i : {2, 1, 3, 6, 4, 0})
         layout->addWidget(Label1[i]);
@@ -214,11 +211,5 @@ void Pubdat::timer1Timer()
 
 void Pubdat::keyPressEvent(QKeyEvent*) { leave(); }
 
+// A label passes its clicks on to the window.
 void Pubdat::mousePressEvent(QMouseEvent*) { leave(); }
-
-bool Pubdat::eventFilter(QObject* watched, QEvent* event)
-{
-    if (event->type() == QEvent::MouseButtonRelease && watched->objectName().startsWith("Label1"))
-        leave();
-    return Form::eventFilter(watched, event);
-}

@@ -21,8 +21,7 @@ public:
 protected:
     void formLoad() override;
     void keyPressEvent(QKeyEvent* event) override;
-    void mousePressEvent(QMouseEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;  // a click on any label
+    void mousePressEvent(QMouseEvent* event) override;  // on the window or any label
 
 private:
     bool loadSequence();        // false when the program ended on the way

@@ -41,6 +41,23 @@ struct ScoringRig {
     bool logged() { return record1().ScoreLogDates[1].at(0) != '\0'; }
     int& drillLevel() { return state.settings.TopicDrillLevel[state.edition.ExamRecordKind(exam.ExamChoice)]; }
 
+    // Prepared exam 1 with its first `right` positions answered right, interrupted after them.
+    void interruptExam(int itemCount, int right)
+    {
+        startExam(state, itemCount);
+        answerRightAndWrong(exam, right, 0);
+        exam.ExamCurrentItem = right + 1;
+        runExamClosingRules(state, false, false);
+    }
+    // A review test in progress, saved as record n.
+    void saveReviewTest(int n)
+    {
+        ReviewRecord review;
+        review.Kind = 3;
+        record_file::write(path(), n, encodeReviewRecord(review));
+        state.review.ReviewRecordNo = n;
+    }
+
     AppFixture f;
     AppState& state = f.state;
     ExamState& exam = f.state.exam;
@@ -190,16 +207,10 @@ private slots:
         ExamRecord earlier;  // 939 bytes at the end of the file, yet a whole record
         earlier.Kind = 10;
         record_file::write(rig.path(), 2, encodeExamRecord(earlier, rig.state.edition));
-        startExam(rig.state, 100);
-        answerRightAndWrong(rig.exam, 20, 0);
-        rig.exam.ExamCurrentItem = 21;
-        runExamClosingRules(rig.state, false, false);
+        rig.interruptExam(100, 20);
         QCOMPARE(rig.exam.ExamRecordNo, 3);
         // A review test saved after the exam, and the leftover of some interrupted rewrite.
-        ReviewRecord review;
-        review.Kind = 3;
-        record_file::write(rig.path(), 4, encodeReviewRecord(review));
-        rig.state.review.ReviewRecordNo = 4;
+        rig.saveReviewTest(4);
         rig.state.config().update([](ConfigRecord& r) { r.ReviewRecordNo = 4; });
         QFile junk(rig.state.path(ConfigTempFileName));
         QVERIFY(junk.open(QIODevice::WriteOnly));
@@ -218,6 +229,21 @@ private slots:
         QCOMPARE(rig.record1().ReviewRecordNo, quint8(3));
         QVERIFY(rig.logged());
         QVERIFY(!QFile::exists(rig.state.path(ConfigTempFileName)));
+    }
+
+    void aReviewTestMovedDownIsNamedOnlyWhenItFits()
+    {
+        ScoringRig rig;
+        rig.interruptExam(10, 1);
+        QCOMPARE(rig.exam.ExamRecordNo, 2);
+        rig.saveReviewTest(300);  // too far on for record 1 to name it
+
+        rig.f.prompter.answer(Prompter::Ok);
+        runExamClosingRules(rig.state, false, true);  // finished at 10%: its record goes
+
+        QCOMPARE(record_file::count(rig.path()), 299);
+        QCOMPARE(rig.state.review.ReviewRecordNo, 299);
+        QCOMPARE(rig.record1().ReviewRecordNo, quint8(0));
     }
 
     void aResumeNumberBeyondOneByteIsNeverStored()

@@ -364,6 +364,28 @@ private slots:
         QCOMPARE(rig.button(Break)->text(), caption);
     }
 
+    void aDamagedResumeStillShowsItsItems()
+    {
+        // The window does not trust the state it is handed: an item number past the prepared
+        // exams' items, and a fifth answer that no button stands for.
+        ExamRig rig;
+        rig.setNewExam(1, 2);
+        ExamState& exam = rig.state.exam;
+        exam.ExamItems[1] = rig.state.edition.ReviewItemCapacity;
+        exam.ExamItems[2] = 2;
+        exam.ExamAnswers[1] = 5;
+        exam.ExamCurrentItem = 1;
+        rig.show("ExamTest");
+        QCOMPARE(exam.ExamCurrentItem, 2);
+
+        clickEntry(rig, 0, 0);
+        QCOMPARE(exam.ExamCurrentItem, 1);
+        QCOMPARE(rig.exam()->windowTitle(), "Mock Exam I AM, Item 1 of 2");
+        QVERIFY(pane(rig)->Text().trimmed().isEmpty());
+        for (int i = A; i <= D; ++i)
+            QVERIFY(rig.button(i)->isEnabled());
+    }
+
     void typedLettersAnswer()
     {
         ExamRig rig;

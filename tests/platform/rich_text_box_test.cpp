@@ -1,5 +1,5 @@
 // The rich-text box of platform/rich_text_box.h.
-#include "platform/printer.h"
+#include "platform/recording_printer.h"
 #include "platform/rich_text_box.h"
 #include "tests/support/test_main.h"
 
@@ -14,21 +14,6 @@ namespace {
 
 const QByteArray Rtf = "{\\rtf1\\ansi{\\fonttbl{\\f0\\fswiss Arial;}}\\pard\\f0\\fs20 "
                        "Hello world\\par Second \\b line\\b0  with Hello\\par }\r\n";
-
-// Keeps the plain text of every document printed.
-class RecordingPrinter : public PrinterDevice {
-public:
-    QStringList documents;
-    QStringList fontNames() override { return {}; }
-    void setFont(const QString&) override {}
-    void setFontSize(double) override {}
-    void setBold(bool) override {}
-    void printAt(int, const QString&) override {}
-    void endLine() override {}
-    void newPage() override {}
-    void endDocument() override {}
-    void printDocument(const QTextDocument& document) override { documents << document.toPlainText(); }
-};
 
 }  // namespace
 
@@ -136,7 +121,7 @@ private slots:
     {
         RichTextBox box;
         box.setTextRTF(Rtf);
-        RecordingPrinter printer;
+        RecordingPrinterDevice printer;
         box.setSelStart(12);
         box.setSelLength(11);
         box.selPrint(printer);

@@ -32,6 +32,8 @@ private slots:
         rig.f.state.review.LifelinesLeft = {0, 1, 0, 2};
         const DialogView view = showDialog(rig);
         QCOMPARE(view.dialog->windowTitle(), "Aladdin");
+        QCOMPARE(QStringList({view.option(0)->text(), view.option(1)->text(), view.option(2)->text()}),
+                 QStringList({"Make it 50:50", "Free Response (no penalty)", "Show Expert Advise"}));
         QCOMPARE(view.count(0), " 1");
         QCOMPARE(view.count(1), " 0");
         QCOMPARE(view.count(2), " 2");

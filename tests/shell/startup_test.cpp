@@ -13,6 +13,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QTest>
+#include <limits>
 
 namespace {
 
@@ -226,6 +227,35 @@ private slots:
         QCOMPARE(f.state.exam.ExamCurrentItem, 0);  // a review record is no exam either
     }
 
+    void examItemsMustBeInTheirExamsCourse()
+    {
+        // Item 450 is a review item of the broker edition but past its prepared-exam items: only
+        // the custom exam, which draws on the review items, may name it.
+        const Edition& e = vestoraEdition();
+        ExamRecord exam;
+        exam.Topics.assign(size_t(e.TopicCount) + 1, 1);
+        exam.ExamKind = 1;
+        exam.CurrentItem = 1;
+        exam.ItemCount = 2;
+        exam.Items[1] = 450, exam.Items[2] = 3;
+        exam.Codes[1] = 2, exam.Codes[2] = 5;  // answered B once; "answer 5" is none of A to D
+        ExamState resumed;
+        resumed.ExamTopics.assign(size_t(e.TopicCount) + 1, true);
+        exam.Kind = quint8(e.ExamRecordKind(1));
+        QVERIFY(!resumeExam(resumed, exam, e));
+        QCOMPARE(resumed.ExamCurrentItem, 0);
+
+        exam.Kind = quint8(e.ExamRecordKind(e.CustomExamNo()));
+        QVERIFY(resumeExam(resumed, exam, e));
+        QCOMPARE(resumed.ExamItems[1], 450);
+        QCOMPARE(resumed.ExamAnswers[1], 2);
+        QCOMPARE(resumed.ExamAnswers[2], 0);
+        QCOMPARE(resumed.ExamAnswerCount[2], 0);
+
+        exam.Minutes = std::numeric_limits<float>::quiet_NaN();
+        QVERIFY(!resumeExam(resumed, exam, e));
+    }
+
     void damagedDataFileEndsWithTheUnrecoverableError()
     {
         StartFixture f;
@@ -281,6 +311,12 @@ private slots:
         QTest::keyClick(title, Qt::Key_Space);
         QVERIFY(!g.state.forms.isLoaded("Pubdat"));
         QVERIFY(g.state.forms.isLoaded("ButtonMenu"));
+
+        StartFixture h;
+        h.earlierRun(0, 0);
+        QTest::mouseClick(h.load()->findChild<QLabel*>("Label1(3)"), Qt::LeftButton);
+        QVERIFY(!h.state.forms.isLoaded("Pubdat"));
+        QVERIFY(h.state.forms.isLoaded("ButtonMenu"));
     }
 
     void titleScreenLeavesEvenWhenLoadingEndsBeforeMidnight()
