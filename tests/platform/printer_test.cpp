@@ -3,6 +3,7 @@
 #include "platform/qt_printer.h"
 #include "platform/recording_printer.h"
 #include "platform/runtime_error.h"
+#include "tests/support/test_files.h"
 #include "tests/support/test_main.h"
 
 #include <QAbstractButton>
@@ -25,12 +26,6 @@
 #include <memory>
 
 namespace {
-QByteArray readFile(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 int pdfPageCount(const QString& path)
 {
     static const QRegularExpression pageObject(QStringLiteral("/Type\\s*/Page\\b(?!s)"));

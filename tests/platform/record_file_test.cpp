@@ -1,6 +1,7 @@
 // Random-access record files and the packed-field codec of platform/record_file.h.
 #include "platform/record_file.h"
 #include "platform/runtime_error.h"
+#include "tests/support/test_files.h"
 #include "tests/support/test_main.h"
 
 #include <QFile>
@@ -10,19 +11,6 @@
 #include <memory>
 
 namespace {
-void writeFile(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    file.write(bytes);
-}
-
-QByteArray readFile(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 QByteArray filled(int size, char value) { return QByteArray(size, value); }
 }  // namespace
 

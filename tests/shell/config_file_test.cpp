@@ -2,6 +2,7 @@
 // loaded from it, and the update rule that every writer follows.
 #include "platform/record_file.h"
 #include "shell/config_file.h"
+#include "tests/support/test_files.h"
 #include "tests/support/test_main.h"
 
 #include <QFile>
@@ -16,19 +17,6 @@ namespace {
 const Edition& editionNamed(const QString& program)
 {
     return program == "Vestora" ? vestoraEdition() : praxelleEdition();
-}
-
-QByteArray readFile(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void writeFile(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    file.write(bytes);
 }
 
 float singleAt(const QByteArray& bytes, int offset)

@@ -2,6 +2,7 @@
 // leaves the old file as it was.
 #include "platform/runtime_error.h"
 #include "shell/config_rewrite.h"
+#include "tests/support/test_files.h"
 #include "tests/support/test_main.h"
 
 #include <QDir>
@@ -10,18 +11,6 @@
 #include <QTest>
 
 namespace {
-QByteArray contentOf(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void writeFile(const QString& path, const QByteArray& content)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    file.write(content);
-}
 }  // namespace
 
 class ConfigRewriteTest : public QObject {
@@ -36,7 +25,7 @@ private slots:
 
         const QByteArray content = QByteArray(940, 'n') + QByteArray(939, 'e');
         replaceConfigFile(config, content);
-        QCOMPARE(contentOf(config), content);
+        QCOMPARE(readFile(config), content);
         QVERIFY(!QFile::exists(dir.filePath("NewConfig")));
     }
 
@@ -53,7 +42,7 @@ private slots:
         } catch (const RuntimeError& error) {
             QCOMPARE(error.Number, RuntimeErrorNo::FileAccess);
         }
-        QCOMPARE(contentOf(config + "/kept"), QByteArray("old"));
+        QCOMPARE(readFile(config + "/kept"), QByteArray("old"));
         QVERIFY(!QFile::exists(dir.filePath("NewConfig")));
     }
 };

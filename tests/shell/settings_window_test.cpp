@@ -2,6 +2,7 @@
 // record 1 of the configuration file.
 #include "shell/settings_window.h"
 #include "tests/support/app_fixture.h"
+#include "tests/support/test_files.h"
 #include "tests/support/test_main.h"
 
 #include <QCheckBox>
@@ -13,12 +14,6 @@
 
 namespace {
 const QDateTime LongAgo(QDate(2001, 1, 1), QTime(12, 0));
-
-QByteArray readFile(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 // The dialog over a configuration file that has been in use: a score log entry and reserved
 // bytes that no setting may touch, and a pass mark of 60.

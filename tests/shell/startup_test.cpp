@@ -7,6 +7,7 @@
 #include "shell/startup.h"
 #include "shell/title_screen.h"
 #include "tests/support/app_fixture.h"
+#include "tests/support/test_files.h"
 #include "tests/support/test_main.h"
 
 #include <QAbstractButton>
@@ -31,12 +32,7 @@ struct StartFixture : AppFixture {
         state.forms.add("ButtonMenu", [this] { return new MenuStandIn(state); });
         writeDataFile();
     }
-    void writeDataFile()
-    {
-        QFile file(state.path(state.edition.EditionWord));
-        file.open(QIODevice::WriteOnly);
-        file.write(courseData(state.edition));
-    }
+    void writeDataFile() { writeFile(state.path(state.edition.EditionWord), courseData(state.edition)); }
     bool exists(const QString& name) const { return QFile::exists(state.path(name)); }
     Pubdat* load() { return state.forms.get<Pubdat>("Pubdat"); }
     QString label(int i) { return state.forms.find("Pubdat")->findChild<QLabel*>(QStringLiteral("Label1(%1)").arg(i))->text(); }
@@ -260,10 +256,7 @@ private slots:
     {
         StartFixture f;
         f.earlierRun(0, 0);
-        QFile file(f.state.path("Broker"));
-        file.open(QIODevice::WriteOnly | QIODevice::Truncate);
-        file.write("{\\rtf1 nothing to cut}");
-        file.close();
+        writeFile(f.state.path("Broker"), "{\\rtf1 nothing to cut}");
         QVERIFY(!f.load());
         QVERIFY(f.control.ended);
         QCOMPARE(f.prompter.shown.size(), size_t(1));

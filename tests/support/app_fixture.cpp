@@ -1,10 +1,10 @@
 #include "tests/support/app_fixture.h"
 
 #include "content/course.h"
+#include "tests/support/test_files.h"
 
 #include <QCoreApplication>
 #include <QEvent>
-#include <QFile>
 
 AppFixture::AppFixture(const Edition& edition) : state(edition, platform, dir.path()) {}
 
@@ -40,9 +40,6 @@ QByteArray AppFixture::courseData(const Edition& edition)
 
 void AppFixture::loadCourse()
 {
-    QFile file(state.path(state.edition.EditionWord));
-    file.open(QIODevice::WriteOnly);
-    file.write(courseData(state.edition));
-    file.close();
+    writeFile(state.path(state.edition.EditionWord), courseData(state.edition));
     state.text = loadEditionData(state.folder, state.edition);
 }

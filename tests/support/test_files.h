@@ -1,0 +1,20 @@
+// Whole files read and written by the tests themselves.
+#pragma once
+
+#include <QByteArray>
+#include <QFile>
+#include <QTest>
+
+// The file's bytes; empty when it cannot be read.
+inline QByteArray readFile(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+inline void writeFile(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    QCOMPARE(file.write(bytes), bytes.size());
+}
