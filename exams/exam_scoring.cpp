@@ -2,14 +2,11 @@
 
 #include "exams/exam_record.h"
 #include "platform/basic.h"
-#include "platform/record_file.h"
 #include "platform/runtime_error.h"
 #include "review/review_save.h"
 #include "shell/app_state.h"
-#include "shell/config_rewrite.h"
 #include "shell/main_menu.h"
 
-#include <QFile>
 #include <algorithm>
 
 namespace {
@@ -33,13 +30,13 @@ bool examCountsAsDrill(const Edition& edition, int examKind, float score, int pa
            && examKind <= edition.HighestLoggedKind();
 }
 
-void applyDrillRule(AppState& state)
+// The exam's drill level once the finished exam has counted.
+int raisedDrillLevel(const AppState& state, int slot)
 {
     const ExamState& exam = state.exam;
-    int& level = state.settings.TopicDrillLevel[state.edition.ExamRecordKind(exam.ExamChoice)];
-    if (level < HighestDrillLevel
-        && examCountsAsDrill(state.edition, exam.ExamKind, exam.ExamScore, state.settings.PassMarkChar))
-        ++level;
+    const int level = state.settings.TopicDrillLevel[slot];
+    const bool drill = examCountsAsDrill(state.edition, exam.ExamKind, exam.ExamScore, state.settings.PassMarkChar);
+    return level < HighestDrillLevel && drill ? level + 1 : level;
 }
 
 // Scores every position into the record's items and codes and sets ExamScore.
@@ -88,29 +85,27 @@ void fillExamFields(ExamRecord& record, const AppState& state)
         record.Topics[t] = exam.ExamTopics[t] ? 1 : 0;
 }
 
-QByteArray readWholeFile(const QString& path)
+// Takes the exam's own record, number recordNo, out of the file in memory; later records move down
+// by one. Returns the number the review test in progress has afterwards, which record 1 names only
+// while it fits in its one byte.
+int DropLastRecord(ConfigImage& image, int recordNo, int reviewRecordNo)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        throw RuntimeError(RuntimeErrorNo::FileAccess, QStringLiteral("Path/File access error (%1)").arg(path));
-    return file.readAll();
+    image.removeRecord(recordNo);
+    if (reviewRecordNo > recordNo)
+        --reviewRecordNo;
+    image.update([&](ConfigRecord& r) {
+        r.ReviewRecordNo = quint8(reviewRecordNo <= MostResumableRecordNo ? reviewRecordNo : 0);
+    });
+    return reviewRecordNo;
 }
 
-void dropPoorExam(AppState& state, int recordNo)
+void tellPoorExamDropped(AppState& state)
 {
-    Prompter& prompter = state.platform.prompter;
-    try {
-        DropLastRecord(state, recordNo);
-    } catch (const RuntimeError& error) {
-        prompter.message("This exam could not be taken off your Exam Report Card; your results are as they were.\r\n"
-                             + error.Description,
-                         Prompter::OkOnly, Prompter::Exclamation, "Sorry!");
-        return;
-    }
-    prompter.message("You answered " + basic::formatNumber(state.exam.ExamScore, "##.0%")
-                         + " (less than 30%) of the questions correctly. Therefore, this exam has not been "
-                           "recorded on your Exam Report Card.",
-                     Prompter::OkOnly, Prompter::Question, "Sorry!");
+    state.platform.prompter.message(
+        "You answered " + basic::formatNumber(state.exam.ExamScore, "##.0%")
+            + " (less than 30%) of the questions correctly. Therefore, this exam has not been "
+              "recorded on your Exam Report Card.",
+        Prompter::OkOnly, Prompter::Question, "Sorry!");
 }
 
 }  // namespace
@@ -137,49 +132,41 @@ int SaveExamRecord(AppState& state, bool examFinished)
     ExamRecord record = scoreExam(state);
     fillExamFields(record, state);
     ExamState& exam = state.exam;
-    const ConfigFile config = state.config();
+    ConfigImage image(state.config());
     // A new exam goes after the last record; record 1 is never an exam's.
-    const int recordNo = exam.ExamRecordNo != 0 ? exam.ExamRecordNo
-                                                : std::max(record_file::count(config.path()), 1) + 1;
+    const int recordNo = exam.ExamRecordNo != 0 ? exam.ExamRecordNo : std::max(image.count(), 1) + 1;
     if (!examFinished && recordNo > MostResumableRecordNo) {
         state.platform.prompter.message(NoRoomText, Prompter::OkOnly, Prompter::Exclamation, "Exam Not Saved");
         return 0;
     }
-    record_file::write(config.path(), recordNo, encodeExamRecord(record, state.edition));
-    exam.ExamRecordNo = recordNo;
-    if (examFinished) {
-        applyDrillRule(state);
-        exam.ExamRecordNo = 0;
-        exam.ExamCurrentItem = 0;
-    }
-    const int slot = state.edition.ExamRecordKind(exam.ExamChoice);
-    config.update([&](ConfigRecord& r) {
-        r.ExamRecordNo = quint8(exam.ExamRecordNo);
-        r.DrillLevels[slot] = quint8(state.settings.TopicDrillLevel[slot]);
-    });
-    return recordNo;
-}
+    image.setRecord(recordNo, encodeExamRecord(record, state.edition));
 
-void DropLastRecord(AppState& state, int recordNo)
-{
-    const QString path = state.config().path();
-    // Only the exam's own record goes; anything else at that number is left alone.
-    if (recordNo < 2 || recordNo > record_file::count(path))
-        return;
-    if (quint8(record_file::read(path, recordNo).at(0)) != state.edition.ExamRecordKind(state.exam.ExamChoice))
-        return;
-    const QByteArray old = readWholeFile(path);
-    QByteArray content = old.left(qsizetype(recordNo - 1) * RecordLength) + old.mid(qsizetype(recordNo) * RecordLength);
-    // The review test in progress may lie after the exam: it moves down with the later records.
-    int reviewRecordNo = state.review.ReviewRecordNo;
-    if (reviewRecordNo > recordNo)
-        --reviewRecordNo;
-    // Record 1 names it only while the number fits in its one byte.
-    ConfigRecord record1 = decodeConfigRecord(content.left(RecordLength), state.edition);
-    record1.ReviewRecordNo = quint8(reviewRecordNo <= MostResumableRecordNo ? reviewRecordNo : 0);
-    content.replace(0, RecordLength, encodeConfigRecord(record1, state.edition));
-    replaceConfigFile(path, content);
+    // Retakes of the missed or unsure items are neither logged nor counted as drills; a poor exam
+    // stays in the log but leaves the report card.
+    const int slot = state.edition.ExamRecordKind(exam.ExamChoice);
+    const int level = examFinished ? raisedDrillLevel(state, slot) : state.settings.TopicDrillLevel[slot];
+    const bool logged = examFinished && exam.ExamKind <= state.edition.HighestLoggedKind();
+    const QDate today = state.platform.clock.today();
+    image.update([&](ConfigRecord& r) {
+        r.ExamRecordNo = quint8(examFinished ? 0 : recordNo);
+        r.DrillLevels[slot] = quint8(level);
+        if (logged)
+            logScore(r, slot, exam.ExamScore, today);
+    });
+    const bool poor = examFinished && percent(exam.ExamScore) < DropBelowPercent;
+    const int reviewRecordNo =
+        poor ? DropLastRecord(image, recordNo, state.review.ReviewRecordNo) : state.review.ReviewRecordNo;
+
+    // Everything reaches the file in one step; memory follows only once it has.
+    image.save();
+    state.settings.TopicDrillLevel[slot] = level;
     state.review.ReviewRecordNo = reviewRecordNo;
+    exam.ExamRecordNo = examFinished ? 0 : recordNo;
+    if (examFinished)
+        exam.ExamCurrentItem = 0;
+    if (poor)
+        tellPoorExamDropped(state);
+    return recordNo;
 }
 
 void runExamClosingRules(AppState& state, bool cancelled, bool examFinished)
@@ -196,22 +183,9 @@ void runExamClosingRules(AppState& state, bool cancelled, bool examFinished)
         state.platform.prompter.message("Your exam could not be saved.\r\n" + error.Description, Prompter::OkOnly,
                                         Prompter::Critical, QString());
     }
-    // Retakes of the missed or unsure items are neither logged nor counted as drills. A log that
-    // cannot be written costs the entry only: the exam is saved and its results still follow.
-    if (recordNo != 0 && examFinished && exam.ExamKind <= state.edition.HighestLoggedKind()) {
-        try {
-            appendScoreLog(state.config(), state.edition.ExamRecordKind(exam.ExamChoice), exam.ExamScore,
-                           state.platform.clock.today());
-        } catch (const RuntimeError& error) {
-            state.platform.prompter.message("Your score could not be logged.\r\n" + error.Description,
-                                            Prompter::OkOnly, Prompter::Critical, QString());
-        }
-    }
     RefreshMainMenu(state);
     if (!examFinished || recordNo == 0)
         return;
-    if (percent(exam.ExamScore) < DropBelowPercent)
-        dropPoorExam(state, recordNo);
     state.forms.unload("Results");
     state.forms.show("Results");
 }

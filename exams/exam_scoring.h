@@ -15,19 +15,14 @@ QByteArray examItemText(const AppState& state, int position);
 int examItemPicture(const AppState& state, int position);
 
 // Scores the exam in memory (ExamScore; answers never committed are cleared and count as wrong)
-// and writes its record and record 1. Finishing applies the drill rule and ends the exam in
-// progress. An interrupted exam whose record could not be named in record 1's one-byte field is
-// not written at all (the user is told; it stays in progress for this run). Returns the number of
-// the record written, 0 when none was. A file error raises a RuntimeError.
+// and saves it: its record and record 1 (and, when finished, the drill level, the score log, and
+// below 30% the record's removal from the report card) reach the file together in one step.
+// Finishing ends the exam in progress. An interrupted exam whose record could not be named in
+// record 1's one-byte field is not written at all (the user is told; it stays in progress for this
+// run). Returns the number of the record written, 0 when none was. A file error raises a
+// RuntimeError and leaves the file, the exam in progress and the drill levels as they were.
 int SaveExamRecord(AppState& state, bool examFinished);
 
-// Takes the exam's own record, number recordNo, out of the configuration file. Later records
-// move down by one, and the review test in progress keeps its record (in memory and in record 1).
-// A record that is not this exam's is left alone. A failed rewrite leaves the file as it was and
-// raises a RuntimeError.
-void DropLastRecord(AppState& state, int recordNo);
-
 // What happens once the exam window has closed. cancelled: it closed by "&Cancel" (nothing is
-// saved); otherwise the exam is saved, and when finished it is logged, dropped from the report
-// card below 30%, and its results are shown.
+// saved); otherwise the exam is saved, and when finished its results are shown.
 void runExamClosingRules(AppState& state, bool cancelled, bool examFinished);

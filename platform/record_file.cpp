@@ -1,6 +1,7 @@
 #include "platform/record_file.h"
 
 #include "platform/basic.h"
+#include "platform/durable_file.h"
 #include "platform/runtime_error.h"
 
 #include <QFile>
@@ -10,6 +11,16 @@ namespace {
 RuntimeError accessError(const QString& path)
 {
     return RuntimeError(RuntimeErrorNo::FileAccess, QStringLiteral("Path/File access error (%1)").arg(path));
+}
+
+int countOfLength(qint64 length) { return int(basic::roundHalfEven(double(length) / RecordLength)); }
+
+qint64 offsetOf(int n) { return qint64(n - 1) * RecordLength; }
+
+void checkSlot(const QString& where, int n, const QByteArray& bytes)
+{
+    if (n < 1 || bytes.size() > RecordLength)
+        throw accessError(where);
 }
 }  // namespace
 
@@ -24,7 +35,7 @@ void create(const QString& path)
 
 int count(const QString& path)
 {
-    return int(basic::roundHalfEven(double(QFileInfo(path).size()) / RecordLength));
+    return countOfLength(QFileInfo(path).size());
 }
 
 QByteArray read(const QString& path, int n)
@@ -33,7 +44,7 @@ QByteArray read(const QString& path, int n)
     QFile file(path);
     if (n < 1 || !file.open(QIODevice::ReadOnly))
         return record;
-    if (file.seek(qint64(n - 1) * RecordLength)) {
+    if (file.seek(offsetOf(n))) {
         const QByteArray got = file.read(RecordLength);
         std::memcpy(record.data(), got.constData(), size_t(got.size()));
     }
@@ -42,14 +53,31 @@ QByteArray read(const QString& path, int n)
 
 void write(const QString& path, int n, const QByteArray& bytes)
 {
-    QFile file(path);
-    if (n < 1 || bytes.size() > RecordLength || !file.open(QIODevice::ReadWrite))
-        throw accessError(path);
-    const qint64 at = qint64(n - 1) * RecordLength;
-    if (file.size() < at && !file.resize(at))  // resize fills the gap with zeros
-        throw accessError(path);
-    if (!file.seek(at) || file.write(bytes) != bytes.size() || !file.flush())
-        throw accessError(path);
+    checkSlot(path, n, bytes);
+    durable_file::writeAt(path, offsetOf(n), bytes);
+}
+
+int countIn(const QByteArray& file) { return countOfLength(file.size()); }
+
+QByteArray readFrom(const QByteArray& file, int n)
+{
+    QByteArray record = n < 1 ? QByteArray() : file.mid(offsetOf(n), RecordLength);
+    return record.leftJustified(RecordLength, '\0');
+}
+
+void writeInto(QByteArray& file, int n, const QByteArray& bytes)
+{
+    checkSlot(QStringLiteral("record %1").arg(n), n, bytes);
+    const qint64 at = offsetOf(n);
+    if (file.size() < at + bytes.size())
+        file.resize(at + bytes.size(), '\0');
+    file.replace(at, bytes.size(), bytes);
+}
+
+void removeFrom(QByteArray& file, int n)
+{
+    if (n >= 1)
+        file.remove(offsetOf(n), RecordLength);
 }
 
 }  // namespace record_file

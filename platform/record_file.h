@@ -21,9 +21,18 @@ int count(const QString& path);
 // Record n as 940 bytes; bytes beyond the end of the file read as zeros.
 QByteArray read(const QString& path, int n);
 
-// Writes bytes (at most 940) at the start of slot n, padding any gap before it with zeros.
-// Failure raises a RuntimeError.
+// Writes bytes (at most 940) at the start of slot n, padding any gap before it with zeros, and
+// syncs the file to disk. Failure raises a RuntimeError.
 void write(const QString& path, int n, const QByteArray& bytes);
+
+// The same rules on a whole file held in memory, for a save that changes several records and then
+// replaces the file in one step.
+int countIn(const QByteArray& file);
+QByteArray readFrom(const QByteArray& file, int n);
+// Invalid n or more than 940 bytes raise a RuntimeError.
+void writeInto(QByteArray& file, int n, const QByteArray& bytes);
+// Takes record n out; later records move down by one.
+void removeFrom(QByteArray& file, int n);
 
 }  // namespace record_file
 

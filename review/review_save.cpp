@@ -1,7 +1,6 @@
 #include "review/review_save.h"
 
 #include "platform/basic.h"
-#include "platform/record_file.h"
 #include "review/review_record.h"
 #include "shell/app_state.h"
 
@@ -49,28 +48,28 @@ void tellNotResumable(AppState& state)
 void SaveReviewRecord(AppState& state, bool testFinished)
 {
     ReviewState& review = state.review;
-    const ConfigFile config = state.config();
-    const QByteArray bytes =
-        encodeReviewRecord(recordOf(review, state.settings.ScrambleItems, state.platform.clock.today()));
+    ConfigImage image(state.config());
     const bool firstSave = review.ReviewRecordNo == 0;
     // A new test goes after the last record; record 1 is never a test's.
-    const int recordNo = firstSave ? std::max(record_file::count(config.path()), 1) + 1 : review.ReviewRecordNo;
-    record_file::write(config.path(), recordNo, bytes);
-    review.ReviewRecordNo = recordNo;
+    const int recordNo = firstSave ? std::max(image.count(), 1) + 1 : review.ReviewRecordNo;
+    image.setRecord(recordNo,
+                    encodeReviewRecord(recordOf(review, state.settings.ScrambleItems, state.platform.clock.today())));
 
-    // A completed record keeps its last position; no test is in progress any more.
-    if (testFinished)
-        review.ReviewRecordNo = review.ReviewItemsReached = review.ReviewItemNo = 0;
-
-    // Record 1 holds the number in one byte: a larger one is never stored cut short, but as
-    // "nothing to resume".
-    const bool resumable = review.ReviewRecordNo <= MostResumableRecordNo;
+    // A completed record keeps its last position; no test is in progress any more. Record 1 holds
+    // the number in one byte: a larger one is never stored cut short, but as "nothing to resume".
+    const int inProgress = testFinished ? 0 : recordNo;
+    const bool resumable = inProgress <= MostResumableRecordNo;
     const int topic = review.CurrentTopic;
     const int level = state.settings.TopicDrillLevel.at(topic);
-    config.update([&](ConfigRecord& r) {
-        r.ReviewRecordNo = quint8(resumable ? review.ReviewRecordNo : 0);
+    image.update([&](ConfigRecord& r) {
+        r.ReviewRecordNo = quint8(resumable ? inProgress : 0);
         r.DrillLevels.at(topic) = quint8(level);
     });
+    // The record and record 1 reach the file together; memory follows only once they have.
+    image.save();
+    review.ReviewRecordNo = inProgress;
+    if (testFinished)
+        review.ReviewItemsReached = review.ReviewItemNo = 0;
     if (firstSave && !resumable)
         tellNotResumable(state);
 }

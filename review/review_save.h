@@ -12,5 +12,6 @@ inline constexpr int MostResumableRecordNo = 255;
 // test is written once more with its final state and is no longer in progress afterwards.
 // A record numbered past what record 1 can hold is still written and can be resumed until the
 // program ends; the user is told once that it cannot be resumed after a restart.
-// A file error raises a RuntimeError.
+// The record and record 1 reach the file together in one step; a file error raises a RuntimeError
+// and leaves both the file and the test in memory as they were.
 void SaveReviewRecord(AppState& state, bool testFinished);

@@ -2,6 +2,10 @@
 
 #include "platform/basic.h"
 #include "platform/record_file.h"
+#include "platform/runtime_error.h"
+#include "shell/config_rewrite.h"
+
+#include <QFile>
 
 ConfigRecord decodeConfigRecord(const QByteArray& bytes, const Edition& edition)
 {
@@ -96,16 +100,49 @@ ConfigRecord ConfigFile::update(const std::function<void(ConfigRecord&)>& change
     return record;
 }
 
+ConfigImage::ConfigImage(const ConfigFile& file) : file_(file)
+{
+    QFile in(file.path());
+    if (!in.exists())
+        return;
+    if (!in.open(QIODevice::ReadOnly))
+        throw RuntimeError(RuntimeErrorNo::FileAccess,
+                           QStringLiteral("Path/File access error (%1): %2").arg(file.path(), in.errorString()));
+    bytes_ = in.readAll();
+}
+
+int ConfigImage::count() const { return record_file::countIn(bytes_); }
+
+QByteArray ConfigImage::record(int n) const { return record_file::readFrom(bytes_, n); }
+
+void ConfigImage::setRecord(int n, const QByteArray& bytes) { record_file::writeInto(bytes_, n, bytes); }
+
+void ConfigImage::removeRecord(int n) { record_file::removeFrom(bytes_, n); }
+
+ConfigRecord ConfigImage::record1() const { return decodeConfigRecord(record(1), file_.edition()); }
+
+void ConfigImage::update(const std::function<void(ConfigRecord&)>& change)
+{
+    ConfigRecord r = record1();
+    change(r);
+    setRecord(1, encodeConfigRecord(r, file_.edition()));
+}
+
+void ConfigImage::save() const { replaceConfigFile(file_.path(), bytes_); }
+
+void logScore(ConfigRecord& r, int kind, float score, const QDate& today)
+{
+    for (size_t i = 1; i < r.ScoreLogDates.size(); ++i) {
+        if (r.ScoreLogDates[i].at(0) == '\0') {
+            r.ScoreLogDates[i] = basic::dateText(today).toLatin1();
+            r.ScoreLogKinds[i] = quint8(kind);
+            r.ScoreLogScores[i] = score;
+            return;
+        }
+    }
+}
+
 void appendScoreLog(const ConfigFile& file, int kind, float score, const QDate& today)
 {
-    file.update([&](ConfigRecord& r) {
-        for (size_t i = 1; i < r.ScoreLogDates.size(); ++i) {
-            if (r.ScoreLogDates[i].at(0) == '\0') {
-                r.ScoreLogDates[i] = basic::dateText(today).toLatin1();
-                r.ScoreLogKinds[i] = quint8(kind);
-                r.ScoreLogScores[i] = score;
-                return;
-            }
-        }
-    });
+    file.update([&](ConfigRecord& r) { logScore(r, kind, score, today); });
 }

@@ -56,6 +56,7 @@ public:
     ConfigFile(QString path, const Edition& edition);
 
     const QString& path() const { return path_; }
+    const Edition& edition() const { return edition_; }
     ConfigRecord readRecord1() const;
     void writeRecord1(const ConfigRecord& record) const;
     // The update rule: read record 1, let change set the caller's own fields, write it back.
@@ -66,6 +67,31 @@ private:
     const Edition& edition_;
 };
 
-// Logs one result in the first free score-log entry (nothing when the log is full) and rewrites
-// record 1 either way.
+// The whole configuration file in memory, for a save that changes more than one record: the
+// records are changed here and save() replaces the file in one step, so a kill or a failure at
+// any moment leaves the old file or the new one, whole.
+class ConfigImage {
+public:
+    // Reads the whole file; a missing file reads as empty. A file that exists but cannot be read
+    // raises a RuntimeError, so that it is never replaced by a guess.
+    explicit ConfigImage(const ConfigFile& file);
+
+    int count() const;
+    QByteArray record(int n) const;
+    void setRecord(int n, const QByteArray& bytes);
+    void removeRecord(int n);
+    ConfigRecord record1() const;
+    // The update rule on the copy in memory.
+    void update(const std::function<void(ConfigRecord&)>& change);
+    // Replaces the file with the copy; a failure leaves the old file and raises a RuntimeError.
+    void save() const;
+
+private:
+    ConfigFile file_;
+    QByteArray bytes_;
+};
+
+// Logs one result in the first free score-log entry; nothing when the log is full.
+void logScore(ConfigRecord& record, int kind, float score, const QDate& today);
+// logScore on record 1 of the file, which is rewritten either way.
 void appendScoreLog(const ConfigFile& file, int kind, float score, const QDate& today);

@@ -1,0 +1,89 @@
+#include "platform/durable_file.h"
+
+#include "platform/runtime_error.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <fcntl.h>
+#include <unistd.h>
+
+namespace {
+
+int stepsToFailure = 0;
+
+RuntimeError accessError(const QString& path, const QString& reason)
+{
+    return RuntimeError(RuntimeErrorNo::FileAccess, QStringLiteral("Path/File access error (%1): %2").arg(path, reason));
+}
+
+QString systemReason() { return QString::fromLocal8Bit(std::strerror(errno)); }
+
+// Every step that changes the disk passes here first, so a test can make any one of them fail.
+void step(const QString& path)
+{
+    if (stepsToFailure > 0 && --stepsToFailure == 0)
+        throw accessError(path, QStringLiteral("failure injected by a test"));
+}
+
+void sync(QFile& file)
+{
+    step(file.fileName());
+    if (!file.flush() || ::fsync(file.handle()) != 0)
+        throw accessError(file.fileName(), systemReason());
+}
+
+// The rename is only durable once the folder's entry is on disk too.
+void syncFolder(const QString& folder)
+{
+    const int fd = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY);
+    if (fd >= 0) {
+        ::fsync(fd);
+        ::close(fd);
+    }
+}
+
+}  // namespace
+
+namespace durable_file {
+
+void writeAt(const QString& path, qint64 offset, const QByteArray& bytes)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadWrite))
+        throw accessError(path, file.errorString());
+    step(path);
+    if (file.size() < offset && !file.resize(offset))  // resize fills the gap with zeros
+        throw accessError(path, file.errorString());
+    if (!file.seek(offset) || file.write(bytes) != bytes.size())
+        throw accessError(path, file.errorString());
+    sync(file);
+}
+
+void replace(const QString& path, const QString& tempPath, const QByteArray& content)
+{
+    try {
+        QFile file(tempPath);
+        if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+            throw accessError(tempPath, file.errorString());
+        step(tempPath);
+        if (file.write(content) != content.size())
+            throw accessError(tempPath, file.errorString());
+        sync(file);
+        file.close();
+        step(path);
+        if (::rename(QFile::encodeName(tempPath).constData(), QFile::encodeName(path).constData()) != 0)
+            throw accessError(path, systemReason());
+    } catch (const RuntimeError&) {
+        QFile::remove(tempPath);
+        throw;
+    }
+    syncFolder(QFileInfo(path).absolutePath());
+}
+
+void failAtStep(int n) { stepsToFailure = n; }
+
+}  // namespace durable_file
