@@ -332,7 +332,7 @@ void ExamTest::startBlinking()
 
 void ExamTest::list1Click(int index)
 {
-    if (Closing)
+    if (Closing || TimeExpired)  // a list whose row changes after expiry must not show an item again
         return;
     if (structured()) {
         // Items come strictly in list order: the first remaining one is always on show.
@@ -424,6 +424,9 @@ bool ExamTest::CommitAnswer(int& i)
 
 void ExamTest::command1Click(int index)
 {
+    // Once the time is up only these act, whatever has the focus or is enabled.
+    if (TimeExpired && index != Finished && index != HelpButton && index != CalculatorButton && index != ViewPicture)
+        return;
     if (index < ChoiceCount) {
         answerClick(index);
         return;
@@ -570,6 +573,8 @@ void ExamTest::expire()
 {
     Timer1->stop();
     TimeExpired = true;
+    // The focus goes first, so that it never passes through a list on its way.
+    Command1[Finished]->setFocus();
     for (int index : {0, 1, 2, 3, int(Next), int(Previous), int(Break), int(Unsure)})
         Command1[index]->setEnabled(false);
     for (QListWidget* list : List1)
@@ -579,7 +584,6 @@ void ExamTest::expire()
     Timer2->stop();
     Shape1->setBorderStyle(SolidBorder);
     Shape1->show();
-    Command1[Finished]->setFocus();
     ExamFinished = true;
 }
 
