@@ -244,7 +244,8 @@ void ExamTest::formLoad()
         selectEntry(RemainingList, 0);
     } else {
         startBlinking();
-        selectEntry(AnsweredList, exam.ExamCurrentItem - 1);  // the saved position
+        // The saved position; a structured exam takes its items in order, from the first.
+        selectEntry(AnsweredList, structured() ? 0 : exam.ExamCurrentItem - 1);
     }
     if (state.edition.ExamLoadSetsCloseCaption)
         Command1[Break]->setText(exam.ExamCurrentItem == 1 ? "&Cancel" : "&Break");
@@ -335,8 +336,9 @@ void ExamTest::list1Click(int index)
     if (Closing || TimeExpired)  // a list whose row changes after expiry must not show an item again
         return;
     if (structured()) {
-        // Items come strictly in list order: the first remaining one is always on show.
-        ActiveList = RemainingList;
+        // Items come strictly in list order: the first remaining one is always on show, or,
+        // with none remaining, the answered one selected.
+        ActiveList = List1[RemainingList]->count() > 0 ? RemainingList : AnsweredList;
         Command1[Previous]->setText("Confirm");
         Command1[Previous]->setEnabled(false);
         for (QListWidget* list : List1)

@@ -409,6 +409,27 @@ private slots:
         QCOMPARE(label(rig, 1), "Time Remaining: 2:20:00");
     }
 
+    void structuredExamResumedWithAllAnsweredStartsAtTheFirst()
+    {
+        ExamRig rig;
+        rig.setNewExam(1, 3, 150, false, 1);
+        ExamState& exam = rig.state.exam;
+        for (int n = 1; n <= 3; ++n)
+            exam.ExamItems[n] = exam.ExamAnswers[n] = n;
+        exam.ExamCurrentItem = 3;
+        rig.show("ExamTest");
+        QCOMPARE(rig.exam()->windowTitle(), "Mock Exam I AM, Item 1 of 3");
+        QCOMPARE(label(rig, 0), "Your Answer:  A");
+
+        // An answer changed there is confirmed, which finishes the exam.
+        press(rig, D);
+        press(rig, Next);
+        press(rig, Previous);
+        QVERIFY(!rig.state.forms.isLoaded("ExamTest"));
+        QCOMPARE(exam.ExamAnswers[1], 4);
+        QVERIFY(rig.state.forms.isLoaded("Results"));
+    }
+
     void closeCaptionOfAResumedExam_data()
     {
         QTest::addColumn<bool>("vestora");
