@@ -244,7 +244,8 @@ void ExamTest::formLoad()
         selectEntry(RemainingList, 0);
     } else {
         startBlinking();
-        selectEntry(AnsweredList, exam.ExamCurrentItem - 1);  // the saved position
+        // The saved position; a structured exam takes its items in order, from the first.
+        selectEntry(AnsweredList, structured() ? 0 : exam.ExamCurrentItem - 1);
     }
     if (state.edition.ExamLoadSetsCloseCaption)
         Command1[Break]->setText(exam.ExamCurrentItem == 1 ? "&Cancel" : "&Break");
@@ -332,11 +333,12 @@ void ExamTest::startBlinking()
 
 void ExamTest::list1Click(int index)
 {
-    if (Closing)
+    if (Closing || TimeExpired)  // a list whose row changes after expiry must not show an item again
         return;
     if (structured()) {
-        // Items come strictly in list order: the first remaining one is always on show.
-        ActiveList = RemainingList;
+        // Items come strictly in list order: the first remaining one is always on show, or,
+        // with none remaining, the answered one selected.
+        ActiveList = List1[RemainingList]->count() > 0 ? RemainingList : AnsweredList;
         Command1[Previous]->setText("Confirm");
         Command1[Previous]->setEnabled(false);
         for (QListWidget* list : List1)
@@ -424,6 +426,9 @@ bool ExamTest::CommitAnswer(int& i)
 
 void ExamTest::command1Click(int index)
 {
+    // Once the time is up only these act, whatever has the focus or is enabled.
+    if (TimeExpired && index != Finished && index != HelpButton && index != CalculatorButton && index != ViewPicture)
+        return;
     if (index < ChoiceCount) {
         answerClick(index);
         return;
@@ -570,6 +575,8 @@ void ExamTest::expire()
 {
     Timer1->stop();
     TimeExpired = true;
+    // The focus goes first, so that it never passes through a list on its way.
+    Command1[Finished]->setFocus();
     for (int index : {0, 1, 2, 3, int(Next), int(Previous), int(Break), int(Unsure)})
         Command1[index]->setEnabled(false);
     for (QListWidget* list : List1)
@@ -579,7 +586,6 @@ void ExamTest::expire()
     Timer2->stop();
     Shape1->setBorderStyle(SolidBorder);
     Shape1->show();
-    Command1[Finished]->setFocus();
     ExamFinished = true;
 }
 

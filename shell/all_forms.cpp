@@ -4,7 +4,7 @@
 #include "exams/exam_window.h"
 #include "exams/results_window.h"
 #include "review/lifeline_dialog.h"
-#include "review/review_test.h"
+#include "review/review_window.h"
 
 #include "shell/app_state.h"
 #include "shell/edition_chooser.h"

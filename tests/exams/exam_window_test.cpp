@@ -8,6 +8,7 @@
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
+#include <QRegularExpression>
 #include <QTest>
 #include <algorithm>
 
@@ -34,6 +35,16 @@ void clickEntry(const ExamRig& rig, int list, int row)
     QTest::mouseClick(entries->viewport(), Qt::LeftButton, {}, entries->visualItemRect(entries->item(row)).center());
 }
 QString pad(int blanks) { return QString(blanks, ' '); }
+// After the time is up: the item on show stays, and every control that could change an answer is off.
+bool frozen(const ExamRig& rig, const QString& caption)
+{
+    bool off = rig.exam()->windowTitle() == caption;
+    for (int list : {0, 1})
+        off = off && !rig.list("ExamTest", list)->isEnabled();
+    for (int index : {A, B, C, D, Next, Previous, Unsure, Break})
+        off = off && !rig.button(index)->isEnabled();
+    return off;
+}
 }  // namespace
 
 class ExamWindowTest : public QObject {
@@ -282,6 +293,63 @@ private slots:
         QCOMPARE(QFileInfo(rig.state.config().path()).size(), 940);
     }
 
+    void nothingChangesAnAnswerOnceTheTimeIsUp_data()
+    {
+        QTest::addColumn<QString>("focused");
+        for (const char* name : {"Command1(0)", "Command1(1)", "Command1(2)", "Command1(3)", "Command1(5)", "Command1(6)",
+                                 "Command1(7)", "Command1(8)", "Command1(9)", "Command1(10)", "Command1(11)", "List1(0)",
+                                 "List1(1)", "RichTextBox1"})
+            QTest::newRow(name) << QString(name);
+    }
+    void nothingChangesAnAnswerOnceTheTimeIsUp()
+    {
+        QFETCH(QString, focused);
+        ExamRig rig;
+        rig.setNewExam(1, 5, 5);
+        ExamTest* window = dynamic_cast<ExamTest*>(rig.show("ExamTest"));
+        QVERIFY(QTest::qWaitForWindowActive(window));
+        // Positions 1 and 2 answered and committed; position 3 passed over, position 4 on show.
+        for (int index : {A, Next, B, Next, Next})
+            press(rig, index);
+        auto* target = window->findChild<QWidget*>(focused);
+        target->setFocus();
+        QCOMPARE(window->focusWidget(), target);
+        const QString caption = window->windowTitle();  // focusing the answered list shows its entry
+
+        rig.f.clock.advance(5 * 60'000 + 1000);
+        window->timer1Tick();
+        QVERIFY(frozen(rig, caption));
+        QCOMPARE(window->focusWidget(), rig.button(Finished));
+
+        // Letters typed on every control, every entry of both lists selected and clicked.
+        for (QWidget* control : window->findChildren<QWidget*>(QRegularExpression("^(Command1|List1|RichTextBox1)")))
+            for (char letter : {'a', 'B', 'c', 'D'})
+                QTest::keyClick(control, letter);
+        for (int list : {0, 1}) {
+            for (int row = 0; row < rig.list("ExamTest", list)->count(); ++row) {
+                rig.list("ExamTest", list)->setCurrentRow(row);
+                clickEntry(rig, list, row);
+            }
+        }
+        QVERIFY(frozen(rig, caption));
+        // Even a control enabled again does nothing.
+        for (int index : {A, B, C, D, Next, Previous, Unsure, Break}) {
+            QVERIFY(rig.state.forms.isLoaded("ExamTest"));
+            rig.button(index)->setEnabled(true);
+            rig.button(index)->click();
+        }
+        QVERIFY(rig.state.forms.isLoaded("ExamTest"));
+        QCOMPARE(window->windowTitle(), caption);
+        const ExamState& exam = rig.state.exam;
+        QCOMPARE(QList<int>(exam.ExamAnswers.begin() + 1, exam.ExamAnswers.begin() + 6), (QList<int>{1, 2, 0, 0, 0}));
+        QCOMPARE(QList<int>(exam.ExamAnswerCount.begin() + 1, exam.ExamAnswerCount.begin() + 6), (QList<int>{1, 1, 0, 0, 0}));
+
+        // The close box finishes the exam, scored on the two answers given in time.
+        window->close();
+        QVERIFY(rig.state.forms.isLoaded("Results"));
+        QCOMPARE(exam.ExamScore, 0.4f);
+    }
+
     void cancellingTheCautionGivesTheTimeBack()
     {
         ExamRig rig;
@@ -339,6 +407,27 @@ private slots:
         QCOMPARE(finishedFrame(rig)->borderStyle(), style);
         window->timer1Tick();
         QCOMPARE(label(rig, 1), "Time Remaining: 2:20:00");
+    }
+
+    void structuredExamResumedWithAllAnsweredStartsAtTheFirst()
+    {
+        ExamRig rig;
+        rig.setNewExam(1, 3, 150, false, 1);
+        ExamState& exam = rig.state.exam;
+        for (int n = 1; n <= 3; ++n)
+            exam.ExamItems[n] = exam.ExamAnswers[n] = n;
+        exam.ExamCurrentItem = 3;
+        rig.show("ExamTest");
+        QCOMPARE(rig.exam()->windowTitle(), "Mock Exam I AM, Item 1 of 3");
+        QCOMPARE(label(rig, 0), "Your Answer:  A");
+
+        // An answer changed there is confirmed, which finishes the exam.
+        press(rig, D);
+        press(rig, Next);
+        press(rig, Previous);
+        QVERIFY(!rig.state.forms.isLoaded("ExamTest"));
+        QCOMPARE(exam.ExamAnswers[1], 4);
+        QVERIFY(rig.state.forms.isLoaded("Results"));
     }
 
     void closeCaptionOfAResumedExam_data()

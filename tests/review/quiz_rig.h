@@ -8,7 +8,7 @@
 #include "platform/rich_text_box.h"
 #include "review/lifeline_dialog.h"
 #include "review/review_record.h"
-#include "review/review_test.h"
+#include "review/review_window.h"
 #include "tests/support/app_fixture.h"
 
 #include <QFile>

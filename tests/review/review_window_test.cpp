@@ -453,4 +453,4 @@ private slots:
 };
 
 REGISTER_TEST(ReviewTestWindowTest)
-#include "review_test_test.moc"
+#include "review_window_test.moc"

@@ -1,4 +1,4 @@
-#include "review/review_test.h"
+#include "review/review_window.h"
 
 #include "platform/basic.h"
 #include "platform/rich_text_box.h"
