@@ -191,11 +191,17 @@ void Pubdat::choosePrinterFont()
 
 void Pubdat::leave()
 {
-    if (!LoadDoneTime)
-        return;
+    if (LoadDoneTime)
+        state.forms.unload("Pubdat");
+}
+
+// However the title screen goes once loading is done (a key, a click, the timer, its close box),
+// the main menu follows: without it nothing would be left to end the program.
+void Pubdat::formUnload()
+{
     Timer1->stop();
-    state.forms.unload("Pubdat");
-    state.forms.show("ButtonMenu");
+    if (LoadDoneTime)
+        state.forms.show("ButtonMenu");
 }
 
 void Pubdat::timer1Timer()

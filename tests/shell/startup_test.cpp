@@ -310,6 +310,12 @@ private slots:
         QTest::mouseClick(h.load()->findChild<QLabel*>("Label1(3)"), Qt::LeftButton);
         QVERIFY(!h.state.forms.isLoaded("Pubdat"));
         QVERIFY(h.state.forms.isLoaded("ButtonMenu"));
+
+        StartFixture k;  // the close box or Alt+F4 goes the same way
+        k.earlierRun(0, 0);
+        k.load()->close();
+        QVERIFY(!k.state.forms.isLoaded("Pubdat"));
+        QVERIFY(k.state.forms.isLoaded("ButtonMenu"));
     }
 
     void titleScreenLeavesEvenWhenLoadingEndsBeforeMidnight()
