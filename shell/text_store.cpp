@@ -114,6 +114,22 @@ void cutItemGroups(const Cutter& c, qint64 start, qint64 end, int groupCount, in
     }
 }
 
+// Every item needs its answer letter A to D, or it could never be answered right: the message
+// names the first item without one, counted within its topic or exam.
+void checkAnswerLetters(const std::vector<QByteArray>& items, const std::vector<std::array<int, 3>>& counts,
+                        int groupCount, int column, const char* groupWord)
+{
+    int n = 0;
+    for (int g = 1; g <= groupCount; ++g) {
+        for (int k = 1; k <= counts[g][column]; ++k) {
+            if (itemKey(items[++n]) == 0)
+                throw RuntimeError(RuntimeErrorNo::InvalidCall,
+                                   QStringLiteral("Invalid procedure call or argument (item %1 of %2 %3 has no "
+                                                  "answer A to D)").arg(k).arg(groupWord).arg(g));
+        }
+    }
+}
+
 void cutReadingTexts(const Cutter& c, const std::vector<qint64>& S, int T, TextStore& store)
 {
     for (int e = 1; e <= T; ++e) {
@@ -212,9 +228,11 @@ TextStore cutEditionData(const QByteArray& fileBytes, const Edition& edition)
     cutHelpPages(c, S[T + 4], L, store);
     cutItemGroups(c, S[T + 2], S[T + 3], edition.TopicCount, edition.ReviewItemCapacity, 1, store.ReviewItems,
                   store.TopicItemCounts);
+    checkAnswerLetters(store.ReviewItems, store.TopicItemCounts, edition.TopicCount, 1, "topic");
     markPictures(edition, store);
     cutItemGroups(c, S[T + 3], S[T + 4], edition.PreparedExamCount, edition.MockExamItemCapacity, 2,
                   store.MockExamItems, store.TopicItemCounts);
+    checkAnswerLetters(store.MockExamItems, store.TopicItemCounts, edition.PreparedExamCount, 2, "exam");
     cutGlossary(c, S[T + 1], store);
     return store;
 }
