@@ -3,6 +3,7 @@
 #include "platform/runtime_error.h"
 
 #include <QFile>
+#include <algorithm>
 
 namespace {
 
@@ -75,31 +76,57 @@ qint64 firstTextAfter(const Cutter& c, qint64 sectionStart, const char* what)
     return marker + 14;
 }
 
+// The group number of a group marker at position p ("\par " and two digits), 0 when there is none.
+int markerGroup(const Cutter& c, qint64 p)
+{
+    const QByteArray digits = c.D.mid(p + 4, 2);
+    const auto isDigit = [](char ch) { return ch >= '0' && ch <= '9'; };
+    return digits.size() == 2 && isDigit(digits[0]) && isDigit(digits[1]) ? digits.toInt() : 0;
+}
+
 // The items of one section: groups 1..groupCount in ascending order, each item opened by its
-// group's marker, the section ending at position end.
+// group's marker, the section ending at position end. The section is scanned once for every
+// group marker; each group then takes its markers from after the last item of the group before.
 void cutItemGroups(const Cutter& c, qint64 start, qint64 end, int groupCount, int capacity, int column,
                    std::vector<QByteArray>& items, std::vector<std::array<int, 3>>& counts)
 {
+    std::vector<std::vector<qint64>> markers(size_t(groupCount) + 1);
+    for (qint64 p = c.find(start, "\\par "); p != 0 && p < end; p = c.find(p + 1, "\\par ")) {
+        const int group = markerGroup(c, p);
+        if (group >= 1 && group <= groupCount)
+            markers[group].push_back(p);
+    }
     std::vector<qint64> opens;
     qint64 f = start;
     for (int g = 1; g <= groupCount; ++g) {
-        int count = 0;
-        for (;;) {
-            const qint64 h = c.find(f, groupMarker(g));
-            if (h == 0 || h >= end)
-                break;
-            if (int(opens.size()) == capacity)
-                throw RuntimeError(RuntimeErrorNo::SubscriptOutOfRange, "Subscript out of range (too many items)");
-            opens.push_back(h);
-            ++count;
-            f = h + 1;
-        }
-        counts[g][column] = count;
+        const auto first = std::lower_bound(markers[g].begin(), markers[g].end(), f);
+        counts[g][column] = int(markers[g].end() - first);
+        opens.insert(opens.end(), first, markers[g].end());
+        if (!opens.empty())
+            f = opens.back() + 1;
     }
+    if (int(opens.size()) > capacity)
+        throw RuntimeError(RuntimeErrorNo::SubscriptOutOfRange, "Subscript out of range (too many items)");
     for (size_t i = 0; i < opens.size(); ++i) {
         // Every item but the last stops one character short of the next item's marker.
         const qint64 length = i + 1 < opens.size() ? opens[i + 1] - opens[i] - 1 : end - opens[i];
         items[i + 1] = c.piece(opens[i], length, "item") + Closing;
+    }
+}
+
+// Every item needs its answer letter A to D, or it could never be answered right: the message
+// names the first item without one, counted within its topic or exam.
+void checkAnswerLetters(const std::vector<QByteArray>& items, const std::vector<std::array<int, 3>>& counts,
+                        int groupCount, int column, const char* groupWord)
+{
+    int n = 0;
+    for (int g = 1; g <= groupCount; ++g) {
+        for (int k = 1; k <= counts[g][column]; ++k) {
+            if (itemKey(items[++n]) == 0)
+                throw RuntimeError(RuntimeErrorNo::InvalidCall,
+                                   QStringLiteral("Invalid procedure call or argument (item %1 of %2 %3 has no "
+                                                  "answer A to D)").arg(k).arg(groupWord).arg(g));
+        }
     }
 }
 
@@ -201,9 +228,11 @@ TextStore cutEditionData(const QByteArray& fileBytes, const Edition& edition)
     cutHelpPages(c, S[T + 4], L, store);
     cutItemGroups(c, S[T + 2], S[T + 3], edition.TopicCount, edition.ReviewItemCapacity, 1, store.ReviewItems,
                   store.TopicItemCounts);
+    checkAnswerLetters(store.ReviewItems, store.TopicItemCounts, edition.TopicCount, 1, "topic");
     markPictures(edition, store);
     cutItemGroups(c, S[T + 3], S[T + 4], edition.PreparedExamCount, edition.MockExamItemCapacity, 2,
                   store.MockExamItems, store.TopicItemCounts);
+    checkAnswerLetters(store.MockExamItems, store.TopicItemCounts, edition.PreparedExamCount, 2, "exam");
     cutGlossary(c, S[T + 1], store);
     return store;
 }

@@ -7,7 +7,9 @@
 #include "shell/app_state.h"
 #include "shell/startup.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -22,6 +24,19 @@ const QString PrinterProblem =
     "There is a problem that will prevent printing. Most likely cause is that\r\n"
     "you have not selected a printer from the Windows Control Panel.\r\n"
     "Open the Control Panel, double-click the Printers icon, and choose Add to install a printer.";
+
+// Why a file that is there cannot be read whole; empty when it can, or when it is not there.
+// Asked before anything opens it: opening a FIFO would wait for a writer for ever.
+QString readProblem(const QString& path)
+{
+    const QFileInfo info(path);
+    if (!info.exists())
+        return {};
+    if (!info.isFile())
+        return QStringLiteral("it is not an ordinary file");
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? QString() : file.errorString();
+}
 
 void writeFile(const QString& path, const QByteArray& bytes)
 {
@@ -101,7 +116,18 @@ bool Pubdat::loadSequence()
         return false;
     }
     const ConfigFile config = state.config();
-    ConfigRecord record = config.readRecord1();  // a new or unreadable file reads as zeros: a first run
+    // Refused before the running marker is made, so that nothing is left behind.
+    for (const QString& path : {state.path(state.edition.EditionWord), config.path()}) {
+        const QString problem = readProblem(path);
+        if (!problem.isEmpty()) {
+            platform.prompter.message("The file " + QDir::toNativeSeparators(path) + " cannot be read (" + problem
+                                          + ").\r\nThe program ends without changing it.",
+                                      Prompter::OkOnly, Prompter::Critical, "File Cannot Be Read!");
+            endProgram();
+            return false;
+        }
+    }
+    ConfigRecord record = config.readRecord1();  // a new or empty file reads as zeros: a first run
     try {
         const QString flag = state.path(state.RunningFlagFileName);
         if (QFile::exists(flag)) {
@@ -191,11 +217,17 @@ void Pubdat::choosePrinterFont()
 
 void Pubdat::leave()
 {
-    if (!LoadDoneTime)
-        return;
+    if (LoadDoneTime)
+        state.forms.unload("Pubdat");
+}
+
+// However the title screen goes once loading is done (a key, a click, the timer, its close box),
+// the main menu follows: without it nothing would be left to end the program.
+void Pubdat::formUnload()
+{
     Timer1->stop();
-    state.forms.unload("Pubdat");
-    state.forms.show("ButtonMenu");
+    if (LoadDoneTime)
+        state.forms.show("ButtonMenu");
 }
 
 void Pubdat::timer1Timer()

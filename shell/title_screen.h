@@ -20,6 +20,7 @@ public:
 
 protected:
     void formLoad() override;
+    void formUnload() override;  // goes on to the main menu once loading is done
     void keyPressEvent(QKeyEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;  // on the window or any label
 

@@ -11,10 +11,14 @@
 #include "tests/support/test_main.h"
 
 #include <QAbstractButton>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QTest>
 #include <limits>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -128,6 +132,41 @@ private slots:
         QCOMPARE(f.prompter.shown[0].icon, Prompter::Critical);
         QVERIFY(!f.exists("BrokerConfig.MS"));
         QVERIFY(!f.exists("BrokerAppRunning"));
+    }
+
+    void filesThatCannotBeReadEndTheProgramBeforeAnythingIsWritten()
+    {
+        // A folder or a FIFO where the configuration file or the data file should be.
+        for (const QString name : {"BrokerConfig.MS", "Broker"}) {
+            for (const bool fifo : {false, true}) {
+                StartFixture f;
+                const QString path = f.state.path(name);
+                QFile::remove(path);
+                QVERIFY(fifo ? ::mkfifo(QFile::encodeName(path).constData(), 0600) == 0 : QDir().mkdir(path));
+                QVERIFY(!f.load());
+                QVERIFY(f.control.ended);
+                QCOMPARE(f.titles(), QStringList{"File Cannot Be Read!"});
+                QVERIFY(f.prompter.shown[0].text.contains(name));
+                QVERIFY(!f.exists("BrokerAppRunning"));
+                QCOMPARE(QFileInfo(path).isDir(), !fifo);
+            }
+        }
+        if (::geteuid() != 0) {  // the superuser reads any file
+            StartFixture f;
+            f.earlierRun(0, 0);
+            const QByteArray before = readFile(f.state.path("BrokerConfig.MS"));
+            QFile::setPermissions(f.state.path("BrokerConfig.MS"), {});
+            QVERIFY(!f.load());
+            QCOMPARE(f.titles(), QStringList{"File Cannot Be Read!"});
+            QFile::setPermissions(f.state.path("BrokerConfig.MS"), QFile::ReadOwner | QFile::WriteOwner);
+            QCOMPARE(readFile(f.state.path("BrokerConfig.MS")), before);
+        }
+        StartFixture empty;  // an empty file is a first run, like a missing one
+        writeFile(empty.state.path("BrokerConfig.MS"), {});
+        empty.prompter.type("Lee");
+        empty.prompter.answer(Prompter::Yes);
+        QVERIFY(empty.load());
+        QCOMPARE(empty.prompter.shown[0].title, QString("Welcome! Please Enter Your Name."));
     }
 
     void leftoverRunningMarkerWarns()
@@ -310,6 +349,12 @@ private slots:
         QTest::mouseClick(h.load()->findChild<QLabel*>("Label1(3)"), Qt::LeftButton);
         QVERIFY(!h.state.forms.isLoaded("Pubdat"));
         QVERIFY(h.state.forms.isLoaded("ButtonMenu"));
+
+        StartFixture k;  // the close box or Alt+F4 goes the same way
+        k.earlierRun(0, 0);
+        k.load()->close();
+        QVERIFY(!k.state.forms.isLoaded("Pubdat"));
+        QVERIFY(k.state.forms.isLoaded("ButtonMenu"));
     }
 
     void titleScreenLeavesEvenWhenLoadingEndsBeforeMidnight()

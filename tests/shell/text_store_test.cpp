@@ -244,6 +244,24 @@ private slots:
         expectMalformed(bytes, e);
     }
 
+    void anItemWithoutAnAnswerLetterIsNamed()
+    {
+        const Edition& e = praxelleEdition();
+        DataFile review(e);
+        review.reviewItems.insert(2, DataFile::item(2, 'E', "no key"));  // topic 2's second item
+        DataFile exam(e);
+        exam.examItems.append(DataFile::item(2, 'a', "no key"));        // exam 2's second item
+        for (const auto& [file, item] : {std::pair{review, "item 2 of topic 2 "}, {exam, "item 2 of exam 2 "}}) {
+            try {
+                cutEditionData(file.bytes(), e);
+                QFAIL("an item without its answer letter was cut");
+            } catch (const RuntimeError& error) {
+                QCOMPARE(error.Number, RuntimeErrorNo::InvalidCall);
+                QVERIFY2(error.Description.contains(item), qPrintable(error.Description));
+            }
+        }
+    }
+
     void damagedFilesNeverCrashTheCutter()
     {
         // Every truncation and a run of random byte changes: each either cuts or gives the error.

@@ -1,0 +1,134 @@
+// Prints the median time of the data-file cut, the glossary's opening and the opening of a
+// 100-item exam window, for both editions, on the data files the build writes into the run folder.
+//   bench [run folder] [runs]
+#include "shell/all_forms.h"
+#include "shell/app_state.h"
+#include "shell/reading_window.h"
+
+#include "platform/recording_printer.h"
+#include "platform/runtime_error.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QTemporaryDir>
+#include <algorithm>
+#include <cstdio>
+#include <functional>
+#include <vector>
+
+namespace {
+
+// A whole program in a temporary folder holding a copy of the edition's data file, with every
+// host service replaced by its double: nothing the bench does reaches the user's files.
+struct Program {
+    Program(const Edition& edition, const QString& runFolder) : state(edition, platform, dir.path())
+    {
+        QFile::copy(runFolder + '/' + edition.EditionWord, state.path(edition.EditionWord));
+        state.text = loadEditionData(state.folder, edition);
+        registerForms(state);
+    }
+
+    QTemporaryDir dir;
+    ScriptedPrompter prompter;
+    FakeClock clock;
+    RecordingProgramControl control;
+    RecordingPrinterDevice printer;
+    RecordingPrinterDialog printerDialog;
+    RecordingTone tone;
+    RandomSource random;
+    Platform platform{prompter, clock, control, printer, printerDialog, tone, random};
+    AppState state;
+};
+
+// Median milliseconds of runs timed runs of step; undo (not timed) runs after each one.
+double medianMs(int runs, const std::function<void()>& step, const std::function<void()>& undo = [] {})
+{
+    std::vector<double> times;
+    for (int run = 0; run < runs; ++run) {
+        QElapsedTimer timer;
+        timer.start();
+        step();
+        times.push_back(double(timer.nsecsElapsed()) / 1e6);
+        undo();
+    }
+    std::sort(times.begin(), times.end());
+    return times[times.size() / 2];
+}
+
+// Shows a window and lets it lay out and paint once, as the user would first see it.
+void open(AppState& state, const QString& name)
+{
+    state.forms.show(name);
+    QCoreApplication::processEvents();
+}
+
+void close(AppState& state, const QString& name)
+{
+    state.forms.unload(name);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+struct Timings {
+    double cut = 0, glossary = 0, exam = 0;
+};
+
+Timings measure(const Edition& edition, const QString& runFolder, int runs)
+{
+    Program program(edition, runFolder);
+    AppState& state = program.state;
+    QFile data(state.path(edition.EditionWord));
+    data.open(QIODevice::ReadOnly);
+    const QByteArray bytes = data.readAll();
+
+    Timings t;
+    t.cut = medianMs(runs, [&] { cutEditionData(bytes, edition); });
+
+    state.ViewingMode = Viewing::GlossaryMode;
+    t.glossary = medianMs(runs, [&] { open(state, "Viewing"); }, [&] { close(state, "Viewing"); });
+
+    // A new prepared exam of 100 items, closed again before anything is answered (nothing is saved).
+    ExamState& exam = state.exam;
+    t.exam = medianMs(runs, [&] {
+        exam.ExamChoice = exam.ExamKind = 1;
+        exam.ExamItemCount = 100;
+        exam.ExamCurrentItem = exam.ExamRecordNo = 0;
+        open(state, "ExamTest");
+    }, [&] { close(state, "ExamTest"); });
+
+    if (!program.prompter.shown.empty())
+        std::fprintf(stderr, "%s: unexpected message \"%s\"\n", qPrintable(edition.ProgramTitle),
+                     qPrintable(program.prompter.shown.front().text));
+    return t;
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    // The offscreen platform's notes on every window shown would bury the table.
+    qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& message) {
+        if (type == QtCriticalMsg || type == QtFatalMsg)
+            std::fprintf(stderr, "%s\n", qPrintable(message));
+    });
+    QApplication app(argc, argv);
+    const QString runFolder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(RUN_FOLDER);
+    const int runs = argc > 2 ? std::max(1, atoi(argv[2])) : 20;
+
+    Timings vestora, praxelle;
+    try {
+        vestora = measure(vestoraEdition(), runFolder, runs);
+        praxelle = measure(praxelleEdition(), runFolder, runs);
+    } catch (const RuntimeError& error) {
+        std::fprintf(stderr, "bench: %s\n", qPrintable(error.Description));
+        return 1;
+    }
+    std::printf("median of %d runs, ms     Vestora   Praxelle\n", runs);
+    const auto row = [](const char* what, double v, double p) { std::printf("%-24s %8.2f %10.2f\n", what, v, p); };
+    row("data-file cut", vestora.cut, praxelle.cut);
+    row("glossary opening", vestora.glossary, praxelle.glossary);
+    row("100-item exam opening", vestora.exam, praxelle.exam);
+    return 0;
+}
