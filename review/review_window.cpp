@@ -440,7 +440,7 @@ void Quiz800::showItemPicture(int index)
     const std::vector<int>& pictures = state.text.ItemPicture;
     const int picture = index >= 0 && index < int(pictures.size()) ? pictures[index] : 0;
     Command1[ViewPicture]->setEnabled(picture != 0);
-    ::showItemPicture(state, picture);
+    ::showItemPicture(state, picture, this);
 }
 
 void Quiz800::showText(const QByteArray& rtf)
