@@ -8,6 +8,7 @@
 #include <QImage>
 #include <QProgressBar>
 #include <QTest>
+#include <QWindow>
 
 namespace {
 QByteArray integerBytes(qint16 value) { return QByteArray(reinterpret_cast<const char*>(&value), 2); }
@@ -448,6 +449,7 @@ private slots:
         rig.next();
         QVERIFY(rig.button(Quiz800::ViewPicture)->isEnabled());
         QVERIFY(rig.f.state.forms.isLoaded("PictForm"));
+        QCOMPARE(rig.f.state.forms.find("PictForm")->windowHandle()->transientParent(), rig.quiz()->windowHandle());
 
         rig.f.state.forms.unload("PictForm");
         QFile::remove(rig.f.state.path("Broker06048.gph"));
