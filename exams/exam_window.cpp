@@ -384,7 +384,7 @@ void ExamTest::ShowExamItem(int N)
         int(basic::roundHalfEven(List1[AnsweredList]->count() / double(exam.ExamItemCount) * 100)));
 }
 
-void ExamTest::showItemPicture() { ::showItemPicture(state, examItemPicture(state, state.exam.ExamCurrentItem)); }
+void ExamTest::showItemPicture() { ::showItemPicture(state, examItemPicture(state, state.exam.ExamCurrentItem), this); }
 
 void ExamTest::setNavigation()
 {

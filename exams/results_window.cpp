@@ -161,7 +161,7 @@ void Results::showItemPicture(int n)
 {
     const int picture = examItemPicture(state, n);
     Command1[PictureButton]->setEnabled(picture != 0);
-    ::showItemPicture(state, picture);
+    ::showItemPicture(state, picture, this);
 }
 
 void Results::command1Click(int index)

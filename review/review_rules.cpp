@@ -90,6 +90,33 @@ void blankChoice(QByteArray& questionRtf, char letter, const QByteArray& crLf)
     questionRtf = questionRtf.left(o + 1) + crLf + (t < 0 ? QByteArray() : questionRtf.mid(t));
 }
 
+namespace {
+// The answers judged at a position as far as its record shows them: its misses, and the right
+// answer once it was reached. Wrong answers under a free response leave no trace.
+int triesAt(const ReviewState& review, int position)
+{
+    return review.ReviewMisses[position] + (position <= review.ReviewItemsReached ? 1 : 0);
+}
+
+// Right and Wrong as the kept positions give them; Tries loses what the dropped positions took.
+void recountTallies(ReviewState& review, int droppedTries)
+{
+    int right = 0;
+    int wrong = 0;
+    int keptTries = 0;
+    for (int p = 1; p <= review.ReviewItemCount; ++p) {
+        wrong += review.ReviewMisses[p] != 0 ? 1 : 0;
+        right += p <= review.ReviewItemsReached && review.ReviewMisses[p] == 0 ? 1 : 0;
+        keptTries += triesAt(review, p);
+    }
+    auto& tally = review.ReviewTally;
+    tally[1] = right;
+    tally[2] = wrong;
+    tally[3] = std::max(tally[3] - droppedTries, keptTries);
+    review.ReviewScore = reviewScore(right, wrong);
+}
+}  // namespace
+
 int dropUnknownItems(ReviewState& review, const TextStore& text)
 {
     const auto known = [&text](int index) {
@@ -99,9 +126,12 @@ int dropUnknownItems(ReviewState& review, const TextStore& text)
     int kept = 0;
     int itemNo = 0;
     int reached = 0;
+    int droppedTries = 0;
     for (int p = 1; p <= count; ++p) {
-        if (!known(review.ReviewOrder[p]))
+        if (!known(review.ReviewOrder[p])) {
+            droppedTries += triesAt(review, p);
             continue;
+        }
         ++kept;
         review.ReviewOrder[kept] = review.ReviewOrder[p];
         review.ReviewMisses[kept] = review.ReviewMisses[p];
@@ -114,5 +144,7 @@ int dropUnknownItems(ReviewState& review, const TextStore& text)
     review.ReviewItemCount = kept;
     review.ReviewItemNo = kept == 0 ? 0 : std::max(itemNo, 1);
     review.ReviewItemsReached = reached;
+    if (dropped > 0)
+        recountTallies(review, droppedTries);
     return dropped;
 }

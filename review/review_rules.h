@@ -54,5 +54,6 @@ void blankChoice(QByteArray& questionRtf, char letter, const QByteArray& crLf);
 
 // Takes out of the test every position whose item is not in the text store (an index out of
 // range, or a text with no answer letter), keeping the others in order and the position shown
-// on an item that is kept. Returns how many positions were dropped.
+// on an item that is kept. When any is dropped, the tallies and the score are worked out again
+// from the positions kept. Returns how many positions were dropped.
 int dropUnknownItems(ReviewState& review, const TextStore& text);

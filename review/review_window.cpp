@@ -20,6 +20,7 @@
 #include <QPushButton>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <utility>
 
 namespace {
 constexpr int QuizSlot = 11;
@@ -294,10 +295,14 @@ void Quiz800::formLoad()
     ReviewState& review = state.review;
     ItemShownAt = now();
     restorePosition();
-    if (review.ReviewItemNo == 0) {
+    const bool isNew = review.ReviewItemNo == 0;
+    if (isNew) {
         review.ReviewTally = {};
         review.ReviewScore = 0;
+        newTest();
     }
+    if (!dropUnknownPositions())  // before the tallies are shown: a drop recounts them
+        return;
     showTally();
     if (state.settings.ShowScoreMeter) {
         Label1->setText("<----\n" + basic::formatNumber(passMark() / 100.0, "##%"));
@@ -309,11 +314,6 @@ void Quiz800::formLoad()
             control->hide();
     }
 
-    const bool isNew = review.ReviewItemNo == 0;
-    if (isNew)
-        newTest();
-    if (!dropUnknownPositions())
-        return;
     if (isNew) {
         Command1[Break]->setText("&Cancel");
         showItem(1);
@@ -361,9 +361,27 @@ bool Quiz800::dropUnknownPositions()
         return true;
     state.platform.prompter.message("The items of this review test are not in the course, so the test cannot be taken.",
                                     Prompter::OkOnly, Prompter::Critical, QString());
+    forgetSavedTest();
     Command1[Break]->setText("&Cancel");  // closing drops the test
     close();
     return false;
+}
+
+void Quiz800::forgetSavedTest()
+{
+    // Its record stays for the report card, but it is no longer offered for resuming.
+    const int recordNo = std::exchange(state.review.ReviewRecordNo, 0);
+    if (recordNo == 0)
+        return;
+    try {
+        state.config().update([recordNo](ConfigRecord& r) {
+            if (r.ReviewRecordNo == recordNo)
+                r.ReviewRecordNo = 0;
+        });
+    } catch (const RuntimeError& error) {
+        state.platform.prompter.message("Your configuration file could not be updated." + state.CrLf + error.Description,
+                                        Prompter::OkOnly, Prompter::Critical, QString());
+    }
 }
 
 void Quiz800::takeUp()
@@ -422,7 +440,7 @@ void Quiz800::showItemPicture(int index)
     const std::vector<int>& pictures = state.text.ItemPicture;
     const int picture = index >= 0 && index < int(pictures.size()) ? pictures[index] : 0;
     Command1[ViewPicture]->setEnabled(picture != 0);
-    ::showItemPicture(state, picture);
+    ::showItemPicture(state, picture, this);
 }
 
 void Quiz800::showText(const QByteArray& rtf)

@@ -71,6 +71,7 @@ private:
     void newTest();
     void takeUp();
     bool dropUnknownPositions();
+    void forgetSavedTest();
     void command1Click(int index);
     bool letterKey(QKeyEvent* event);
     void checkAnswer(int letter, int buttonIndex);

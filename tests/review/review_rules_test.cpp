@@ -120,6 +120,27 @@ private slots:
         QCOMPARE(review.ReviewItemCount, 0);
         QCOMPARE(review.ReviewItemNo, 0);
     }
+
+    void aDropWorksTheTalliesOutAgain()
+    {
+        TextStore text;
+        text.ReviewItems = {QByteArray(), "\\par 01xxxAxxxxxxxQ one\\par *E", "\\par 01xxxBxxxxxxxQ two\\par *E"};
+        ReviewState review;
+        // Right at once, one miss (gone), two misses, right at once (gone), waiting after one miss;
+        // two more tries under a free response somewhere.
+        review.ReviewItemCount = 5;
+        const std::array<int, 6> order = {0, 1, 50, 2, 60, 1};
+        const std::array<int, 6> misses = {0, 0, 1, 2, 0, 1};
+        std::copy(order.begin(), order.end(), review.ReviewOrder.begin());
+        std::copy(misses.begin(), misses.end(), review.ReviewMisses.begin());
+        review.ReviewItemNo = review.ReviewItemsReached = 4;
+        review.ReviewTally = {0, 2, 3, 10, 1};
+
+        QCOMPARE(dropUnknownItems(review, text), 2);
+        QCOMPARE(review.ReviewItemsReached, 2);
+        QCOMPARE(review.ReviewTally, (std::array<int, 5>{0, 1, 2, 7, 1}));
+        QCOMPARE(review.ReviewScore, reviewScore(1, 2));
+    }
 };
 
 REGISTER_TEST(ReviewRulesTest)

@@ -8,6 +8,7 @@
 #include <QImage>
 #include <QProgressBar>
 #include <QTest>
+#include <QWindow>
 
 namespace {
 QByteArray integerBytes(qint16 value) { return QByteArray(reinterpret_cast<const char*>(&value), 2); }
@@ -345,20 +346,27 @@ private slots:
         review.ReviewItemNo = 1;
         review.ReviewItemsReached = 1;
         review.ReviewTestType = 1;
+        review.ReviewTally = {0, 2, 0, 2, 0};  // counted with the item that is gone
         rig.f.state.forms.show("Quiz800");
         QCOMPARE(review.ReviewItemCount, 2);
+        QCOMPARE(rig.label("Label3"), "Right: 1");
         rig.next();
         QCOMPARE(rig.label("Label2"), "All Items Review Test\nItem 2 of 2");
         QVERIFY(rig.pane().contains("Topic 1 question 4?"));
 
-        // A test left with nothing to show cannot be taken and is dropped.
+        // A test left with nothing to show cannot be taken and is dropped; once told, the user
+        // is not offered it again.
         rig.close();
+        QCOMPARE(rig.record1().ReviewRecordNo, 2);
         review.ReviewOrder[1] = review.ReviewOrder[2] = 0;
         rig.f.prompter.answer(Prompter::Ok);
         rig.f.state.forms.show("Quiz800");
         QVERIFY(!rig.quiz());
         QCOMPARE(review.ReviewItemNo, 0);
         QCOMPARE(rig.f.prompter.shown.back().icon, Prompter::Critical);
+        QCOMPARE(review.ReviewRecordNo, 0);
+        QCOMPARE(rig.record1().ReviewRecordNo, 0);
+        QCOMPARE(rig.recordCount(), 2);
     }
 
     void lettersAnswerLikeTheButtons()
@@ -441,6 +449,7 @@ private slots:
         rig.next();
         QVERIFY(rig.button(Quiz800::ViewPicture)->isEnabled());
         QVERIFY(rig.f.state.forms.isLoaded("PictForm"));
+        QCOMPARE(rig.f.state.forms.find("PictForm")->windowHandle()->transientParent(), rig.quiz()->windowHandle());
 
         rig.f.state.forms.unload("PictForm");
         QFile::remove(rig.f.state.path("Broker06048.gph"));

@@ -9,6 +9,7 @@
 #include <QImage>
 #include <QLabel>
 #include <QTest>
+#include <QWindow>
 
 namespace {
 
@@ -106,9 +107,15 @@ private slots:
         picture.fill(Qt::blue);
         QVERIFY(picture.save(f.state.path("Broker01002.gph"), "PNG"));
 
-        ShowPicture(f.state, 20, 10, "Broker01002.gph");
+        // The window asking is still opening, as a test window showing its first item is: the
+        // picture follows it, and stays in front of it.
+        QWidget owner;
+        ShowPicture(f.state, 20, 10, "Broker01002.gph", &owner);
         Form* form = f.state.forms.find("PictForm");
-        QVERIFY(form->isVisible());
+        QVERIFY(!form->isVisible());
+        owner.show();
+        QTRY_VERIFY(form->isVisible());
+        QCOMPARE(form->windowHandle()->transientParent(), owner.windowHandle());
         QCOMPARE(form->windowTitle(), QString("Form1"));
         auto* image = form->findChild<QLabel*>("Image1");
         QTRY_COMPARE(image->size(), QSize(20, 10));
@@ -116,7 +123,7 @@ private slots:
 
         // A second picture reuses the window; closing it keeps its place, maximised or not.
         form->showMaximized();
-        ShowPicture(f.state, 40, 30, "Broker01002.gph");
+        ShowPicture(f.state, 40, 30, "Broker01002.gph", &owner);
         QCOMPARE(f.state.forms.find("PictForm"), form);
         QVERIFY(!form->isMaximized());
         QTRY_COMPARE(image->size(), QSize(40, 30));
@@ -130,8 +137,9 @@ private slots:
     {
         AppFixture f;
         f.state.forms.add("PictForm", [&f] { return new PictForm(f.state); });
+        QWidget owner;
         try {
-            ShowPicture(f.state, 20, 10, "Broker99999.gph");
+            ShowPicture(f.state, 20, 10, "Broker99999.gph", &owner);
             QFAIL("no error raised");
         } catch (const RuntimeError& error) {
             QCOMPARE(error.Number, RuntimeErrorNo::FileAccess);
