@@ -76,6 +76,7 @@ private slots:
         QCOMPARE(f.prompter.shown[1].text, "Thank you.\r\nSoftware user's name is " + QString(name) + ".");
         QCOMPARE(f.prompter.shown[1].title, QString("Please Confirm."));
         QCOMPARE(f.label(4), QString(name).trimmed());
+        QCOMPARE(f.state.forms.find("Pubdat")->findChild<QLabel*>("Label1(4)")->textFormat(), Qt::PlainText);
         QCOMPARE(f.label(1), QString("REAL ESTATE BROKER LICENSE"));
         QCOMPARE(f.label(6), QString("Second Edition"));
 
