@@ -34,15 +34,14 @@ bool itemsWithin(const std::vector<qint16>& items, int count, int capacity)
 
 bool isTimeSpent(float minutes) { return std::isfinite(minutes) && minutes >= 0; }
 
-// Right and Wrong count positions, Tries every answer judged (at most one per choice at a
-// position), and no position holds more misses than it has wrong choices.
+// Right and Wrong count positions, each of which took at least one of the Tries, and no
+// position holds more misses than it has wrong choices.
 bool talliesWithin(const ReviewRecord& r)
 {
     const int right = r.Tally[1], wrong = r.Tally[2], tries = r.Tally[3];
     const bool missesWithin = std::all_of(r.Misses.begin() + 1, r.Misses.begin() + r.ItemCount + 1,
                                           [](int misses) { return misses <= ChoiceCount - 1; });
-    return right >= 0 && wrong >= 0 && right + wrong <= r.ItemCount && tries >= 0
-           && tries <= ChoiceCount * r.ItemCount && missesWithin;
+    return right >= 0 && wrong >= 0 && right + wrong <= r.ItemCount && tries >= right + wrong && missesWithin;
 }
 }  // namespace
 

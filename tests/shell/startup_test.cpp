@@ -270,7 +270,7 @@ private slots:
         review.Kind = 2;
         review.ItemNo = review.ItemsReached = review.ItemCount = 4;
         review.TestType = 1;
-        review.Tally = {0, 2, 2, 16};  // every answer tried at each of the four positions
+        review.Tally = {0, 2, 2, 4};  // one try for each position counted
         review.Misses = std::vector<quint8>(301, 0);
         review.Misses[3] = review.Misses[4] = 3;
         for (int i = 1; i <= 4; ++i)
@@ -286,7 +286,7 @@ private slots:
         QVERIFY(damaged([](ReviewRecord& r) { r.Misses[2] = 4; }));  // more misses than wrong choices
         QVERIFY(damaged([](ReviewRecord& r) { r.Tally[1] = 3; }));    // more right and wrong than positions
         QVERIFY(damaged([](ReviewRecord& r) { r.Tally[2] = -1; }));
-        QVERIFY(damaged([](ReviewRecord& r) { r.Tally[3] = 17; }));   // more tries than choices
+        QVERIFY(damaged([](ReviewRecord& r) { r.Tally[3] = 3; }));    // fewer tries than positions counted
         QVERIFY(damaged([](ReviewRecord& r) { r.Tally[3] = -2; }));
 
         ExamRecord exam;
