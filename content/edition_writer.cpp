@@ -165,12 +165,22 @@ QByteArray itemSection(const QList<QList<CourseItem>>& groups, int groupCount, i
     return items.join(bytes(ItemGap));
 }
 
+// A definition without the "\pard" that opens its first paragraph: the header put before it
+// already resets the paragraph, and every search of the definitions for "par" would find it.
+QByteArray definitionRtf(const QString& markup)
+{
+    QByteArray rtf = markupToRtf(markup);
+    if (rtf.startsWith("\\pard"))
+        rtf.remove(0, rtf.startsWith("\\pard ") ? 6 : 5);
+    return rtf;
+}
+
 QByteArray glossarySection(const QList<GlossaryTerm>& glossary)
 {
     requireCount(glossary.size(), GlossaryEntryCount, QStringLiteral("glossary entries"));
     QByteArray rtf = groupMarker(1) + bytes(GroupSkip);
     for (const GlossaryTerm& entry : glossary)
-        rtf += escapeText(entry.Term) + bytes(TermTail) + bytes(DefinitionMark) + markupToRtf(entry.Definition) +
+        rtf += escapeText(entry.Term) + bytes(TermTail) + bytes(DefinitionMark) + definitionRtf(entry.Definition) +
                bytes(EntryEnd);
     return rtf;
 }

@@ -21,6 +21,7 @@ Prompter::Answer QtPrompter::message(const QString& text, Buttons buttons, Icon 
 {
     QMessageBox box(qtIcon(icon), title.isEmpty() ? programTitle_ : title, text, QMessageBox::NoButton,
                     QApplication::activeWindow());
+    box.setTextFormat(Qt::PlainText);  // names, paths and searched words are shown as they are
     switch (buttons) {
     case OkOnly:
         box.addButton(QMessageBox::Ok);

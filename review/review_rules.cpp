@@ -48,7 +48,8 @@ bool countsAsDrill(float score, int passMark, float editionThreshold)
 
 int countMiss(int& misses, std::array<int, 5>& tally)
 {
-    ++misses;
+    // Never more than three: a waiting item shown again after a resume offers every choice anew.
+    misses = std::min(misses + 1, 3);
     if (misses == 1) {
         ++tally[2];
         return 1;

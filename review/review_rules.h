@@ -37,8 +37,8 @@ bool reachesMark(float score, double mark);
 // the user's pass mark.
 bool countsAsDrill(float score, int passMark, float editionThreshold);
 
-// Counts one more miss at a position: the first is a Wrong, the second a Wild Guess, a third
-// changes no tally. Returns the index of the status message to show (1 or 2).
+// Counts one more miss at a position, up to three: the first is a Wrong, the second a Wild Guess,
+// a third changes no tally. Returns the index of the status message to show (1 or 2).
 int countMiss(int& misses, std::array<int, 5>& tally);
 
 // The finishing message: passed or failed, and how many questions were missed.

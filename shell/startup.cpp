@@ -23,6 +23,7 @@ QByteArray rtfEscaped(const QByteArray& text)
 }
 
 constexpr int ChoiceCount = 4;  // answers A to D
+constexpr int ShortestTimeLimit = 5;  // minutes, the shortest the exam set-up offers
 
 // Positions 1..count all name an item from 1 to capacity.
 bool itemsWithin(const std::vector<qint16>& items, int count, int capacity)
@@ -32,6 +33,16 @@ bool itemsWithin(const std::vector<qint16>& items, int count, int capacity)
 }
 
 bool isTimeSpent(float minutes) { return std::isfinite(minutes) && minutes >= 0; }
+
+// Right and Wrong count positions, each of which took at least one of the Tries, and no
+// position holds more misses than it has wrong choices.
+bool talliesWithin(const ReviewRecord& r)
+{
+    const int right = r.Tally[1], wrong = r.Tally[2], tries = r.Tally[3];
+    const bool missesWithin = std::all_of(r.Misses.begin() + 1, r.Misses.begin() + r.ItemCount + 1,
+                                          [](int misses) { return misses <= ChoiceCount - 1; });
+    return right >= 0 && wrong >= 0 && right + wrong <= r.ItemCount && tries >= right + wrong && missesWithin;
+}
 }  // namespace
 
 QByteArray notebookTemplate(const Edition& edition, const QByteArray& userName)
@@ -62,7 +73,8 @@ bool resumeReviewTest(ReviewState& review, const ReviewRecord& r, const Edition&
     const bool sound = r.Kind >= 1 && r.Kind <= edition.TopicCount && r.ItemCount >= 1 && r.ItemCount <= MostTestItems
                        && r.ItemNo >= 1 && r.ItemNo <= r.ItemCount && r.ItemsReached >= 0
                        && r.ItemsReached <= r.ItemCount && r.TestType >= 1 && r.TestType <= 4
-                       && isTimeSpent(r.Minutes) && itemsWithin(r.Items, r.ItemCount, edition.ReviewItemCapacity);
+                       && isTimeSpent(r.Minutes) && itemsWithin(r.Items, r.ItemCount, edition.ReviewItemCapacity)
+                       && talliesWithin(r);
     if (!sound)
         return false;
     for (int i = 1; i <= 3; ++i) {
@@ -90,7 +102,8 @@ bool resumeExam(ExamState& exam, const ExamRecord& r, const Edition& edition)
     const int capacity = choice == edition.CustomExamNo() ? edition.ReviewItemCapacity : edition.MockExamItemCapacity;
     const bool sound = choice >= 1 && choice <= edition.CustomExamNo() && r.ExamKind >= 1
                        && r.ExamKind <= edition.ExamKindCount() && r.ItemCount >= 1 && r.ItemCount <= MostTestItems
-                       && r.CurrentItem >= 1 && r.CurrentItem <= r.ItemCount && isTimeSpent(r.Minutes)
+                       && r.CurrentItem >= 1 && r.CurrentItem <= r.ItemCount && r.TimeLimit >= ShortestTimeLimit
+                       && isTimeSpent(r.Minutes) && r.Minutes <= r.TimeLimit
                        && itemsWithin(r.Items, r.ItemCount, capacity);
     if (!sound)
         return false;

@@ -60,6 +60,7 @@ Pubdat::Pubdat(AppState& state) : Form(state, "Pubdat")
         Label1[i] = new QLabel;
         Label1[i]->setObjectName(QStringLiteral("Label1(%1)").arg(i));
         Label1[i]->setAlignment(Qt::AlignCenter);
+        Label1[i]->setTextFormat(Qt::PlainText);  // the user's name is shown as typed, never as markup
         QFont font(fonts[i], sizes[i]);
         font.setBold(i == 1 || i == 3);
         Label1[i]->setFont(font);
