@@ -14,6 +14,7 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QKeyEvent>
+#include <algorithm>
 #include <QLabel>
 #include <QListWidget>
 #include <QPainter>
@@ -622,7 +623,10 @@ bool ExamTest::eventFilter(QObject* watched, QEvent* event)
 void ExamTest::formUnload()
 {
     ExamState& exam = state.exam;
-    exam.ExamElapsed = TimeExpired ? exam.ExamTimeLimit / 1440.0 : usedDays();
+    // Never more than the limit, also when the close comes between the real expiry and the tick that
+    // notices it: a saved exam with more time used than allowed is not resumed.
+    const double limit = exam.ExamTimeLimit / 1440.0;
+    exam.ExamElapsed = TimeExpired ? limit : std::min(usedDays(), limit);
     Closing = true;
     Timer1->stop();
     Timer2->stop();

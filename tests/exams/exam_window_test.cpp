@@ -1,6 +1,8 @@
 // The exam window: a new exam's first screen, answering and moving entries between the lists,
 // the unsure mark, structured mode, custom exams, the clock, resuming, keys and closing.
+#include "exams/exam_record.h"
 #include "exams/exam_rules.h"
+#include "platform/record_file.h"
 #include "platform/rich_text_box.h"
 #include "tests/exams/exam_rig.h"
 #include "tests/support/test_main.h"
@@ -494,6 +496,19 @@ private slots:
         QCOMPARE(int(rig.state.config().readRecord1().ExamRecordNo), 2);
         QVERIFY(!rig.state.forms.isLoaded("Results"));
         QVERIFY(rig.menu()->isEnabled());
+    }
+
+    void aBreakJustAfterTheTimeRanOutSavesNoMoreThanTheLimit()
+    {
+        ExamRig rig;
+        rig.setNewExam(1, 5, 5);
+        rig.show("ExamTest");
+        press(rig, C);
+        press(rig, Next);
+        rig.f.clock.advance(5 * 60'000 + 150);  // expired, but the clock's tick has not come yet
+        press(rig, Break);
+        QCOMPARE(rig.state.exam.ExamElapsed, 5 / 1440.0);
+        QCOMPARE(decodeExamRecord(record_file::read(rig.state.config().path(), 2), rig.state.edition).Minutes, 5.0f);
     }
 };
 
