@@ -2,6 +2,7 @@
 
 #include "platform/basic.h"
 #include "platform/cp1252.h"
+#include "platform/durable_file.h"
 #include "platform/record_file.h"
 #include "platform/runtime_error.h"
 #include "shell/app_state.h"
@@ -38,12 +39,6 @@ QString readProblem(const QString& path)
     return file.open(QIODevice::ReadOnly) ? QString() : file.errorString();
 }
 
-void writeFile(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size())
-        throw RuntimeError(RuntimeErrorNo::FileAccess, QStringLiteral("Path/File access error (%1)").arg(path));
-}
 }  // namespace
 
 Pubdat::Pubdat(AppState& state) : Form(state, "Pubdat")
@@ -138,14 +133,16 @@ bool Pubdat::loadSequence()
                 return false;
             }
         } else {
-            writeFile(flag, {});
+            durable_file::writeAt(flag, 0, {});  // an empty marker
         }
         if (record.UserName.at(0) == '\0') {
             if (!askUserName())
                 return false;
             initialiseFirstRun(record, state.edition, state.settings.UserName);
             config.writeRecord1(record);
-            writeFile(state.path(state.NotebookFileName), notebookTemplate(state.edition, state.settings.UserName));
+            const QString notebook = state.path(state.NotebookFileName);
+            durable_file::replace(notebook, notebook + ".new",
+                                  notebookTemplate(state.edition, state.settings.UserName));
         }
         record = config.readRecord1();
         state.settings = loadSettings(record, state.edition);
