@@ -237,6 +237,21 @@ private slots:
         QVERIFY(rig.button("Option1(2)")->isChecked());
     }
 
+    void switchingGroupsKeepsTheSize_data() { addEditionRows(); }
+    void switchingGroupsKeepsTheSize()
+    {
+        QFETCH(QString, program);
+        MenuRig rig(editionNamed(program));
+        ButtonMenu* menu = rig.open();
+        const QSize opened = menu->size();
+        // Each earlier group chosen after a later one, the tallest (the topics) among them.
+        for (int option : {5, 4, 3, 2, 0, 5, 2})
+            rig.button(QStringLiteral("Option1(%1)").arg(option))->click();
+        QCOMPARE(menu->size(), opened);
+        // Room left for a window manager's frame on the smallest screen the program accepts.
+        QVERIFY(menu->width() + 10 <= 800 && menu->height() + 40 <= 600);
+    }
+
     void readingAndHelpButtons()
     {
         MenuRig rig(praxelleEdition());
