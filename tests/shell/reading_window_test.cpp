@@ -174,6 +174,24 @@ private slots:
         QVERIFY(!f.button("Command1(4)")->isEnabled());
     }
 
+    void fitsASmallScreenAndEscapeClosesOnlyTheFindPanel()
+    {
+        // Room left for a window manager's frame on the smallest screen the program accepts.
+        const auto fits = [](const QSize& size) { return size.width() + 10 <= 800 && size.height() + 40 <= 600; };
+        QVERIFY(fits(ViewingFixture(1).window->size()));
+        ViewingFixture f(Viewing::GlossaryMode);
+        const QSize opened = f.window->size();
+        QVERIFY(fits(opened));
+        f.press("Command1(6)");
+        QCOMPARE(f.window->size(), opened);  // the find panel takes its room from the text and the list
+        QVERIFY(fits(f.window->minimumSizeHint()));
+
+        QTest::keyClick(f.window, Qt::Key_Escape);
+        QVERIFY(!f.child<QWidget>("Frame1")->isVisible());
+        QTest::keyClick(f.window, Qt::Key_Escape);
+        QVERIFY(f.state.forms.isLoaded("Viewing"));
+    }
+
     void printingHonoursCancelCopiesAndTheSelection()
     {
         ViewingFixture f(2);
