@@ -2,6 +2,7 @@
 // PDF file in a temporary folder (never to a printer).
 #include "platform/qt_printer.h"
 #include "platform/recording_printer.h"
+#include "platform/rtf_reader.h"
 #include "platform/runtime_error.h"
 #include "tests/support/test_files.h"
 #include "tests/support/test_main.h"
@@ -262,6 +263,52 @@ private slots:
         QVERIFY(!isFinishedPdf(pdf_));
         QTRY_VERIFY(isFinishedPdf(pdf_));
         QCOMPARE(pdfPageCount(pdf_), 2);
+    }
+
+    void documentsKeepTheirIndentsInPrint()
+    {
+        if (QStandardPaths::findExecutable("pdftotext").isEmpty())
+            QSKIP("pdftotext (poppler-utils) is not installed");
+        QtPrinting printing(pdf_);
+        QTextDocument document;
+        readRtf("{\\rtf1 Margin\\par\\pard\\li360 Indented\\par}", document);
+        printing.device().printDocument(document);
+        printing.device().endDocument();
+        // 360 twips are a quarter of an inch, 18 points, on paper as on the screen.
+        const auto words = pdfWords(pdf_);
+        const double indent = words.value("Indented").x() - words.value("Margin").x();
+        QVERIFY2(qAbs(indent - 18) < 1, qPrintable(QString::number(indent)));
+    }
+
+    void printsOnlyThePagesChosenInTheDialog()
+    {
+        if (!QPrinterInfo::availablePrinters().isEmpty())
+            QSKIP("a printer is installed; the dialog is only driven where it cannot reach one");
+        QtPrinting printing(pdf_);
+        whenDialogOpens([](QPrintDialog& dialog) {
+            dialog.findChild<QAbstractButton*>("printRange")->click();
+            dialog.findChild<QSpinBox*>("to")->setValue(2);
+            dialog.findChild<QSpinBox*>("from")->setValue(2);
+            dialog.accept();
+        });
+        QVERIFY(printing.dialog().show(PrinterDialog::NoPrintToFile | PrinterDialog::NoSelection));
+        PrinterDevice& printer = printing.device();
+        for (const char* page : {"First", "Second", "Third"}) {
+            printer.printAt(1, page);
+            printer.newPage();
+        }
+        printer.endDocument();
+        QCOMPARE(pdfPageCount(pdf_), 1);
+        QCOMPARE(pdfWords(pdf_).keys(), QStringList{"Second"});
+
+        // Each copy of a document counts its own pages.
+        QTextDocument document;
+        document.setPlainText(QStringList(120, "line").join('\n') + "\nlast");
+        printer.printDocument(document);
+        printer.printDocument(document);
+        printer.endDocument();
+        QCOMPARE(pdfPageCount(pdf_), 2);
+        QVERIFY(pdfWords(pdf_).contains("last"));
     }
 
     void unwritableFileIsAPrinterError()
