@@ -231,6 +231,7 @@ bool QtPrinterDevice::pageChosen() const
 bool QtPrinterDevice::finishJob()
 {
     jobEnd_.stop();
+    printer_.setPrintRange(QPrinter::AllPages);  // a range chosen in the dialog is for one printout
     lineOpen_ = false;
     x_ = y_ = 0;
     pageBreaksDue_ = 0;

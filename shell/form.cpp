@@ -24,11 +24,12 @@ QMargins frameOf(const QWidget* window)
             frame.bottom() - client.bottom()};
 }
 
-// A window in the normal state shows its frame once it is on the screen; a frame reported
-// before that counts as well.
+// A framed window in the normal state shows its frame once it is on the screen; a frame
+// reported before that counts as well.
 bool showsNormalFrame(const QWidget* window)
 {
-    return window->isVisible()
+    const Qt::WindowType type = window->windowType();
+    return window->isVisible() && (type == Qt::Window || type == Qt::Dialog)
         && !(window->windowState() & (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen))
         && ((window->windowHandle() && window->windowHandle()->isExposed()) || !frameOf(window).isNull());
 }
@@ -48,11 +49,10 @@ Form::Form(AppState& state, QString name, int slot) : QDialog(nullptr), state(st
 // known only once it is on the screen, so the last one measured stands in until then.
 QMargins Form::frameMargins()
 {
-    const QWidgetList windows = QApplication::topLevelWidgets();
+    QWidgetList windows = QApplication::topLevelWidgets();
+    windows.prepend(this);
     const auto shown = std::find_if(windows.begin(), windows.end(), showsNormalFrame);
-    if (showsNormalFrame(this))
-        state.forms.windowFrame = frameOf(this);
-    else if (shown != windows.end())
+    if (shown != windows.end())
         state.forms.windowFrame = frameOf(*shown);
     return state.forms.windowFrame.value_or(AssumedFrame);
 }

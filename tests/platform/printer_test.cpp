@@ -285,13 +285,16 @@ private slots:
         if (!QPrinterInfo::availablePrinters().isEmpty())
             QSKIP("a printer is installed; the dialog is only driven where it cannot reach one");
         QtPrinting printing(pdf_);
-        whenDialogOpens([](QPrintDialog& dialog) {
-            dialog.findChild<QAbstractButton*>("printRange")->click();
-            dialog.findChild<QSpinBox*>("to")->setValue(2);
-            dialog.findChild<QSpinBox*>("from")->setValue(2);
-            dialog.accept();
-        });
-        QVERIFY(printing.dialog().show(PrinterDialog::NoPrintToFile | PrinterDialog::NoSelection));
+        const auto choosePageTwo = [&printing] {
+            whenDialogOpens([](QPrintDialog& dialog) {
+                dialog.findChild<QAbstractButton*>("printRange")->click();
+                dialog.findChild<QSpinBox*>("to")->setValue(2);
+                dialog.findChild<QSpinBox*>("from")->setValue(2);
+                dialog.accept();
+            });
+            QVERIFY(printing.dialog().show(PrinterDialog::NoPrintToFile | PrinterDialog::NoSelection));
+        };
+        choosePageTwo();
         PrinterDevice& printer = printing.device();
         for (const char* page : {"First", "Second", "Third"}) {
             printer.printAt(1, page);
@@ -302,6 +305,7 @@ private slots:
         QCOMPARE(pdfWords(pdf_).keys(), QStringList{"Second"});
 
         // Each copy of a document counts its own pages.
+        choosePageTwo();
         QTextDocument document;
         document.setPlainText(QStringList(120, "line").join('\n') + "\nlast");
         printer.printDocument(document);
@@ -309,6 +313,11 @@ private slots:
         printer.endDocument();
         QCOMPARE(pdfPageCount(pdf_), 2);
         QVERIFY(pdfWords(pdf_).contains("last"));
+
+        // The range was for those printouts only.
+        printer.printDocument(document);
+        printer.endDocument();
+        QCOMPARE(pdfPageCount(pdf_), 2);
     }
 
     void unwritableFileIsAPrinterError()
