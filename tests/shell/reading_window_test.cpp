@@ -176,16 +176,13 @@ private slots:
 
     void fitsASmallScreenAndEscapeClosesOnlyTheFindPanel()
     {
-        // Room left for a window manager's frame on the smallest screen the program accepts.
-        const auto fits = [](const QSize& size) { return size.width() + 10 <= 800 && size.height() + 40 <= 600; };
-        QVERIFY(fits(ViewingFixture(1).window->size()));
         ViewingFixture f(Viewing::GlossaryMode);
         const QSize opened = f.window->size();
-        QVERIFY(fits(opened));
         f.press("Command1(6)");
-        QCOMPARE(f.window->size(), opened);  // the find panel takes its room from the text and the list
-        QVERIFY(fits(f.window->minimumSizeHint()));
-
+        QCOMPARE(f.window->size(), opened);
+        // Room for a window manager's frame on the smallest screen the program accepts.
+        const QSize least = f.window->minimumSizeHint().expandedTo(opened) + QSize(10, 40);
+        QVERIFY(least.width() <= 800 && least.height() <= 600);
         QTest::keyClick(f.window, Qt::Key_Escape);
         QVERIFY(!f.child<QWidget>("Frame1")->isVisible());
         QTest::keyClick(f.window, Qt::Key_Escape);
