@@ -33,6 +33,7 @@ ExamSet::ExamSet(AppState& state) : Form(state, "ExamSet", ExamSetSlot)
         connect(Command1[i], &QPushButton::clicked, this, [this, i] { command1Click(i); });
     }
     Command1[TakeExam]->setDefault(true);
+    setCancelButton(Command1[Cancel]);
 
     // Layout: the exams and the approach on the left, the topics in the middle, the time and
     // size lists on the right, the buttons below.

@@ -1,8 +1,10 @@
 #include "platform/prompter.h"
 
 #include <QApplication>
+#include <QGridLayout>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QSpacerItem>
 
 namespace {
 QMessageBox::Icon qtIcon(Prompter::Icon icon)
@@ -14,6 +16,23 @@ QMessageBox::Icon qtIcon(Prompter::Icon icon)
     case Prompter::NoIcon: break;
     }
     return QMessageBox::NoIcon;
+}
+
+// Room beside the title for the window manager's icon and buttons.
+constexpr int TitleBarControls = 120;
+
+// Qt sizes a message box for its text; the window manager then cuts a longer title, drawn in
+// its own, usually bold, font. A spacer across the box keeps it as wide as its title.
+void makeRoomForTitle(QMessageBox& box)
+{
+    auto* grid = qobject_cast<QGridLayout*>(box.layout());
+    if (!grid)
+        return;
+    QFont titleFont = box.font();
+    titleFont.setBold(true);
+    const int width = QFontMetrics(titleFont).horizontalAdvance(box.windowTitle()) + TitleBarControls;
+    grid->addItem(new QSpacerItem(width, 0, QSizePolicy::Minimum, QSizePolicy::Minimum), grid->rowCount(), 0, 1,
+                  grid->columnCount());
 }
 }  // namespace
 
@@ -35,6 +54,7 @@ Prompter::Answer QtPrompter::message(const QString& text, Buttons buttons, Icon 
         box.addButton(QMessageBox::No);
         break;
     }
+    makeRoomForTitle(box);
     switch (box.exec()) {
     case QMessageBox::Ok: return Ok;
     case QMessageBox::Yes: return Yes;

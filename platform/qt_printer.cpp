@@ -9,6 +9,7 @@
 #include <QFontMetricsF>
 #include <QPrintDialog>
 #include <QPrinterInfo>
+#include <QScreen>
 #include <QStandardPaths>
 #include <QTextDocument>
 #include <memory>
@@ -115,7 +116,8 @@ void QtPrinterDevice::place(int column, const QString& text)
     if (!lineOpen_)
         startLine(metrics.height());
     painter_.setFont(current);
-    painter_.drawText(QPointF(left, y_ + metrics.ascent()), text);
+    if (pageChosen())
+        painter_.drawText(QPointF(left, y_ + metrics.ascent()), text);
     x_ = left + metrics.horizontalAdvance(text);
     lineHeight_ = std::max(lineHeight_, metrics.height());
 }
@@ -149,20 +151,28 @@ void QtPrinterDevice::printDocument(const QTextDocument& document)
         endLine();
     if (painter_.isActive() && y_ > 0)
         pageBreaksDue_ = std::max(pageBreaksDue_, 1);
+    if (painter_.isActive())
+        page_ = 1 - pageBreaksDue_;  // a document's pages are numbered on their own, copy by copy
     takePageBreaks();
 
+    // Laid out at the screen's resolution, where its indents and tab stops are measured, and
+    // drawn scaled up to the printer's, as Qt prints documents: laid out on the printer itself,
+    // a margin of 24 screen pixels would shrink to 24 printer dots.
     const std::unique_ptr<QTextDocument> copy(document.clone());
-    copy->documentLayout()->setPaintDevice(&printer_);
-    const QSizeF page(printer_.pageRect(QPrinter::DevicePixel).width(), pageHeight());
+    const double scale = printer_.logicalDpiY() / screenDpi();
+    const QSizeF page(printer_.pageRect(QPrinter::DevicePixel).width() / scale, pageHeight() / scale);
     copy->setPageSize(page);
     for (int i = 0; i < copy->pageCount(); ++i) {
         if (i > 0) {
             pageBreaksDue_ = 1;
             takePageBreaks();
         }
+        if (!pageChosen())
+            continue;
         QAbstractTextDocumentLayout::PaintContext context;
         context.clip = QRectF(QPointF(0, i * page.height()), page);
         painter_.save();
+        painter_.scale(scale, scale);
         painter_.translate(0, -i * page.height());
         painter_.setClipRect(context.clip);
         copy->documentLayout()->draw(&painter_, context);
@@ -190,18 +200,38 @@ void QtPrinterDevice::takePageBreaks()
         if (!painter_.begin(&printer_))
             printerError();
         y_ = 0;
+        page_ = 1;
+        sheets_ = 0;
         jobEnd_.start();
+        startPage();
     }
     for (; pageBreaksDue_ > 0; --pageBreaksDue_) {
-        if (!printer_.newPage())
-            printerError();
+        ++page_;
         y_ = 0;
+        startPage();
     }
+}
+
+// Pages outside the range chosen in the dialog are laid out, so that the others keep their
+// content, but take no sheet.
+void QtPrinterDevice::startPage()
+{
+    if (!pageChosen())
+        return;
+    if (sheets_ > 0 && !printer_.newPage())
+        printerError();
+    ++sheets_;
+}
+
+bool QtPrinterDevice::pageChosen() const
+{
+    return printer_.printRange() != QPrinter::PageRange || printer_.pageRanges().contains(page_);
 }
 
 bool QtPrinterDevice::finishJob()
 {
     jobEnd_.stop();
+    printer_.setPrintRange(QPrinter::AllPages);  // a range chosen in the dialog is for one printout
     lineOpen_ = false;
     x_ = y_ = 0;
     pageBreaksDue_ = 0;
@@ -209,6 +239,13 @@ bool QtPrinterDevice::finishJob()
 }
 
 double QtPrinterDevice::pageHeight() const { return printer_.pageRect(QPrinter::DevicePixel).height(); }
+
+// The resolution text panes are laid out at, where a document gives no device of its own.
+double QtPrinterDevice::screenDpi()
+{
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return screen ? screen->logicalDotsPerInchY() : 96;
+}
 
 // --- QtPrinterDialog ---
 
@@ -221,7 +258,7 @@ bool QtPrinterDialog::show(int flags)
     QPrintDialog dialog(&printer_, QApplication::activeWindow());
     dialog.setOption(QAbstractPrintDialog::PrintToFile, fileChoice);
     dialog.setOption(QAbstractPrintDialog::PrintSelection, !(flags & NoSelection));
-    dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
+    dialog.setOption(QAbstractPrintDialog::PrintPageRange, true);
     dialog.setOption(QAbstractPrintDialog::PrintCurrentPage, false);
     dialog.setPrintRange(QAbstractPrintDialog::AllPages);
     if (dialog.exec() != QDialog::Accepted)

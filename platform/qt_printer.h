@@ -32,6 +32,9 @@ private:
     void place(int column, const QString& text) override;
     void startLine(double height);
     void takePageBreaks();
+    void startPage();
+    bool pageChosen() const;
+    static double screenDpi();
     bool finishJob();
     QFont font() const { return printingFont(fontName_, points_, bold_); }
     double pageHeight() const;
@@ -48,6 +51,8 @@ private:
     bool lineOpen_ = false;
     double lineHeight_ = 0;  // the tallest font printed on the open line
     int pageBreaksDue_ = 0;  // taken when something is printed, so a job never ends on an empty page
+    int page_ = 0;           // the page being printed, as the user counts them in the page range
+    int sheets_ = 0;         // pages of the job that went to the printer
 };
 
 class QtPrinterDialog : public PrinterDialog {

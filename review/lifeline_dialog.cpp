@@ -53,6 +53,7 @@ Aladdin::Aladdin(AppState& state) : Form(state, "Aladdin")
         buttons->addWidget(Command1[i]);
     }
     Command1[Ok]->setDefault(true);
+    setCancelButton(Command1[Cancel]);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(Frame1);

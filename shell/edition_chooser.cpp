@@ -19,6 +19,7 @@ AppChoice::AppChoice(AppState& state) : Form(state, "AppChoice")
     }
     Option1[0]->setChecked(true);
     Command1[Ok]->setDefault(true);
+    setCancelButton(Command1[Cancel]);
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();

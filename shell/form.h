@@ -1,10 +1,13 @@
 // The base of every window. Closing a window by its close box and unloading it from code run
-// the same unload handler; windows with a slot come back where the user left them.
+// the same unload handler; windows with a slot come back where the user left them, and every
+// window opens wholly on the screen.
 #pragma once
 
 #include <QDialog>
+#include <optional>
 
 class AppState;
+class QAbstractButton;
 class QFont;
 
 // The fixed-pitch font of the report and exam lists, whose columns line up character by character.
@@ -25,17 +28,26 @@ protected:
     friend class Forms;
     virtual void formLoad() {}
     virtual void formUnload() {}
-    // Moves to the remembered position when the slot holds one.
+    // Moves to the remembered position, when the slot holds one, as the window is shown.
     void restorePosition();
-    // Stores the position in the slot; normalFirst brings the window to its normal state first.
+    // Stores the position of the window's normal frame in the slot; normalFirst brings the window
+    // to its normal state first.
     void storePosition(bool normalFirst = true);
+    // The button that Escape presses; a window without one ignores Escape.
+    void setCancelButton(QAbstractButton* button) { cancelButton_ = button; }
     void closeEvent(QCloseEvent* event) override;
-    void reject() override;  // Escape closes the window the same way
+    void showEvent(QShowEvent* event) override;
+    void reject() override;
 
     AppState& state;
 
 private:
+    QMargins frameMargins();
+    void fitOnScreen();
+
     QString name_;
     int slot_;
     bool unloading_ = false;
+    QAbstractButton* cancelButton_ = nullptr;
+    std::optional<QPoint> restoredCorner_;  // where the frame goes at the next showing
 };

@@ -2,11 +2,13 @@
 // loaded (its load handler runs), unloading runs its unload handler and closes it.
 #pragma once
 
+#include <QMargins>
 #include <QPointer>
 #include <QString>
 #include <any>
 #include <functional>
 #include <map>
+#include <optional>
 
 class Form;
 
@@ -39,6 +41,9 @@ public:
             slot = T{};
         return std::any_cast<T&>(slot);
     }
+
+    // The window manager's frame around a window in the normal state, as last measured.
+    std::optional<QMargins> windowFrame;
 
 private:
     friend class Form;

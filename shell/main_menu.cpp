@@ -11,6 +11,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QStackedWidget>
 #include <QVBoxLayout>
 #include <numeric>
 
@@ -59,13 +60,12 @@ ButtonMenu::ButtonMenu(AppState& state) : Form(state, "ButtonMenu")
     body->setContentsMargins(16, 16, 16, 16);
     body->setSpacing(20);
     body->addLayout(makeOptions());
-    body->addLayout(makeFrames(), 1);
+    body->addWidget(makeFrames(), 1);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(makeBanner(state.edition));
     layout->addLayout(body, 1);
-    resize(760, 560);
-
+    resize(760, 540);
     Option1[Scrap]->setChecked(true);
 }
 
@@ -101,10 +101,11 @@ QVBoxLayout* ButtonMenu::makeOptions()
     return column;
 }
 
-QVBoxLayout* ButtonMenu::makeFrames()
+QStackedWidget* ButtonMenu::makeFrames()
 {
-    // One frame of command buttons per group, shown one at a time beside the options. The topic
-    // buttons get their drill suffixes when the menu is refreshed.
+    // One frame of command buttons per group, stacked beside the options so that only the chosen
+    // one shows and the menu keeps its size. The topic buttons get their drill suffixes when the
+    // menu is refreshed.
     const Edition& edition = state.edition;
     const QStringList frames = {"Reviews", "Report Cards and Progress", "Tools and Options",
                                 "Discussion and Guidelines", "General Help"};
@@ -119,11 +120,10 @@ QVBoxLayout* ButtonMenu::makeFrames()
     const std::array<void (ButtonMenu::*)(int), 5> clicks = {
         &ButtonMenu::command1Click, &ButtonMenu::command2Click, &ButtonMenu::command3Click,
         &ButtonMenu::command4Click, &ButtonMenu::command5Click};
-    auto* column = new QVBoxLayout;
+    Frames = new QStackedWidget;
     for (int k = 0; k < int(Frame1.size()); ++k) {
         Frame1[k] = new QGroupBox(frames[k]);
         Frame1[k]->setObjectName(QStringLiteral("Frame1(%1)").arg(k));
-        Frame1[k]->hide();
         auto* buttons = new QVBoxLayout(Frame1[k]);
         buttons->setSpacing(6);
         for (int i = 0; i < captions[k].size(); ++i) {
@@ -133,14 +133,18 @@ QVBoxLayout* ButtonMenu::makeFrames()
             commands[k]->push_back(button);
             connect(button, &QPushButton::clicked, this, [this, click = clicks[k], i] { (this->*click)(i); });
         }
+        auto* page = new QWidget;
+        auto* column = new QVBoxLayout(page);
+        column->setContentsMargins(0, 0, 0, 0);
         column->addWidget(Frame1[k]);
+        column->addStretch();
+        Frames->addWidget(page);
     }
-    Hint = new QLabel("Choose a group on the left to see its buttons.");
-    Hint->setAlignment(Qt::AlignCenter);
-    Hint->setForegroundRole(QPalette::PlaceholderText);
-    column->addWidget(Hint, 1);
-    column->addStretch();
-    return column;
+    auto* hint = new QLabel("Choose a group on the left to see its buttons.");  // the empty page
+    hint->setAlignment(Qt::AlignCenter);
+    hint->setForegroundRole(QPalette::PlaceholderText);
+    Frames->addWidget(hint);
+    return Frames;
 }
 
 void ButtonMenu::formLoad()
@@ -218,33 +222,29 @@ void ButtonMenu::refreshExams()
 
 void ButtonMenu::option1Click(int index)
 {
-    Hint->setVisible(index == Scrap);
     switch (index) {
     case Reviews:
         if (state.review.ReviewItemNo == 0) {
-            for (int k = 0; k < int(Frame1.size()); ++k)
-                Frame1[k]->setVisible(k == 0);
+            showFrame(0);
             return;
         }
-        hideFrames();
+        showFrame(NoFrame);
         state.forms.show("Quiz800");  // resumes the test in progress
         Option1[Scrap]->setChecked(true);
         return;
     case Exams:
-        hideFrames();
+        showFrame(NoFrame);
         state.forms.show(state.exam.ExamCurrentItem != 0 ? "ExamTest" : "ExamSet");
         Option1[Scrap]->setChecked(true);
         return;
     default:
-        for (int k = 0; k < int(Frame1.size()); ++k)
-            Frame1[k]->setVisible(k == index - 1);
+        showFrame(index - 1);  // "Scrap" has no frame
     }
 }
 
-void ButtonMenu::hideFrames()
+void ButtonMenu::showFrame(int k)
 {
-    for (QGroupBox* frame : Frame1)
-        frame->hide();
+    Frames->setCurrentIndex(std::min(k, NoFrame));
 }
 
 void ButtonMenu::command1Click(int index)
@@ -324,9 +324,6 @@ void ButtonMenu::closeEvent(QCloseEvent* event)
     }
     Form::closeEvent(event);
 }
-
-// Escape must not end the program from its home window.
-void ButtonMenu::reject() {}
 
 void setMainMenuEnabled(AppState& state, bool enabled)
 {

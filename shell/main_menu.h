@@ -8,8 +8,8 @@
 #include <vector>
 
 class QGroupBox;
-class QLabel;
 class QPushButton;
+class QStackedWidget;
 class QVBoxLayout;
 
 // The notebook window implements this, so that closing the menu with unsaved notebook changes
@@ -31,12 +31,11 @@ protected:
     void formLoad() override;    // screen check, then the captions
     void formUnload() override;  // notebook question, running flag, end of the program
     void closeEvent(QCloseEvent* event) override;
-    void reject() override;
 
 private:
     friend void RefreshMainMenu(AppState& state);
     QVBoxLayout* makeOptions();
-    QVBoxLayout* makeFrames();
+    QStackedWidget* makeFrames();
     void refreshReviews();
     void refreshExams();
 
@@ -47,21 +46,22 @@ private:
     void command3Click(int index);
     void command4Click(int index);
     void command5Click(int index);
-    void hideFrames();
+    void showFrame(int k);  // Frame1(k), or none
     void showRestored(const QString& name);  // modeless, back to its normal size
     void showViewing(int mode);
 
     enum Option { Reviews, Exams, Reports, Tools, Discussion, GeneralHelp, Scrap };
+    static constexpr int NoFrame = 5;  // the stack's empty page, after the five frames
     enum Tool { Glossary, Notebook, CalculatorTool, Alarm, Options };
 
     std::array<QPushButton*, 7> Option1{};
     std::array<QGroupBox*, 5> Frame1{};
+    QStackedWidget* Frames = nullptr;  // one page per frame, and an empty page
     std::vector<QPushButton*> Command1;  // one per topic
     std::vector<QPushButton*> Command2;
     std::vector<QPushButton*> Command3;
     std::vector<QPushButton*> Command4;  // one per reading text
     std::vector<QPushButton*> Command5;
-    QLabel* Hint = nullptr;  // fills the empty side while no group is chosen
 };
 
 // Sets the menu's captions and enabled states from the drill levels and the review test and

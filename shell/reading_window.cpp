@@ -22,7 +22,6 @@
 
 namespace {
 
-constexpr int TwipsPerPixel = 15;
 const QString GlossaryCaption = "&Glossary of Key Terms";
 
 // The caption without its first two access-key marks.
@@ -66,6 +65,7 @@ Viewing::Viewing(AppState& state) : Form(state, "Viewing", 15)
 
     List1 = new QListWidget;
     List1->setObjectName("List1");
+    List1->setUniformItemSizes(true);  // every term is one line: the long list is not measured entry by entry
     connect(List1, &QListWidget::currentRowChanged, this, &Viewing::ShowEntry);
 
     // The letter buttons, two rows of thirteen.
@@ -118,7 +118,8 @@ Viewing::Viewing(AppState& state) : Form(state, "Viewing", 15)
     Frame1->hide();
 
     // Layout: heading, body, list, letters, find panel, buttons. The body and the list share the
-    // height as 2000 to 3700.
+    // height as 2000 to 3700, and give up room to the find panel, so that the window opens and
+    // stays within a small screen.
     auto* body = new QVBoxLayout;
     body->setSpacing(0);
     body->addWidget(RichTextBox1);
@@ -136,7 +137,8 @@ Viewing::Viewing(AppState& state) : Form(state, "Viewing", 15)
     layout->addWidget(Frame2);
     layout->addWidget(Frame1);
     layout->addLayout(buttons);
-    resize(560, 640);
+    resize(560, 520);
+    setCancelButton(Command1[Cancel]);  // Escape closes the find panel while it is open
 }
 
 void Viewing::formLoad()
@@ -169,8 +171,6 @@ void Viewing::loadReadingText()
 
 void Viewing::loadGlossary()
 {
-    RichTextBox1->setMinimumHeight(2000 / TwipsPerPixel);
-    List1->setMinimumSize(6750 / TwipsPerPixel, 3700 / TwipsPerPixel);
     const int count = int(state.text.GlossaryEntries.size()) - 1;
     GlossaryTerms.assign(size_t(std::max(count, 0)) + 1, {});
     GlossaryDefinitions.assign(GlossaryTerms.size(), {});
@@ -369,10 +369,4 @@ void Viewing::FindText(const QString& what)
     state.platform.prompter.message(what + " not found.", Prompter::OkOnly, Prompter::Question, "Sorry!");
 }
 
-void Viewing::formUnload()
-{
-    // A minimised window comes back to normal first; a maximised one stays maximised.
-    if (windowState() & Qt::WindowMinimized)
-        setWindowState(windowState() & ~Qt::WindowMinimized);
-    storePosition(false);
-}
+void Viewing::formUnload() { storePosition(false); }

@@ -76,6 +76,7 @@ Preferences::Preferences(AppState& state) : Form(state, "Preferences", Preferenc
     Command2->setObjectName("Command2");
     Command3->setObjectName("Command3");
     Command1->setDefault(true);
+    setCancelButton(Command2);
     connect(Command1, &QPushButton::clicked, this, &Preferences::command1Click);
     connect(Command2, &QPushButton::clicked, this, [this] { this->state.forms.unload("Preferences"); });
     connect(Command3, &QPushButton::clicked, this,

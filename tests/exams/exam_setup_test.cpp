@@ -193,6 +193,16 @@ private slots:
         QCOMPARE(rig.exam()->windowTitle(), "Custom Built, Item 1 of 20");
         QVERIFY(exam.ExamItems[1] > 30);  // topic 1 left out
     }
+
+    void escapeCancelsTheSetUpButNeverEndsTheExam()
+    {
+        ExamRig rig;
+        QTest::keyClick(rig.show("ExamSet"), Qt::Key_Escape);
+        QVERIFY(!rig.state.forms.isLoaded("ExamSet"));
+        rig.setNewExam(1, 5);
+        QTest::keyClick(rig.show("ExamTest"), Qt::Key_Escape);
+        QVERIFY(rig.exam());
+    }
 };
 
 REGISTER_TEST(ExamSetupTest)

@@ -2,6 +2,7 @@
 // PDF file in a temporary folder (never to a printer).
 #include "platform/qt_printer.h"
 #include "platform/recording_printer.h"
+#include "platform/rtf_reader.h"
 #include "platform/runtime_error.h"
 #include "tests/support/test_files.h"
 #include "tests/support/test_main.h"
@@ -262,6 +263,34 @@ private slots:
         QVERIFY(!isFinishedPdf(pdf_));
         QTRY_VERIFY(isFinishedPdf(pdf_));
         QCOMPARE(pdfPageCount(pdf_), 2);
+    }
+
+    void documentsPrintAsOnScreenAndOnlyTheChosenPages()
+    {
+        if (QStandardPaths::findExecutable("pdftotext").isEmpty())
+            QSKIP("pdftotext (poppler-utils) is not installed");
+        QtPrinting printing(pdf_);
+        PrinterDevice& printer = printing.device();
+        QTextDocument document;
+        readRtf("{\\rtf1 Margin\\par\\pard\\li360 Indented\\par}", document);
+        printer.printDocument(document);
+        printer.endDocument();
+        // 360 twips are a quarter of an inch, 18 points, on paper as on the screen.
+        const double indent = pdfWords(pdf_).value("Indented").x() - pdfWords(pdf_).value("Margin").x();
+        QVERIFY2(qAbs(indent - 18) < 1, qPrintable(QString::number(indent)));
+
+        printing.printer().setPrintRange(QPrinter::PageRange);  // as the print dialog sets it
+        printing.printer().setFromTo(2, 3);
+        for (const char* page : {"First", "Second", "Third", "Fourth"}) {
+            printer.printAt(1, page);
+            printer.newPage();
+        }
+        printer.endDocument();
+        QCOMPARE(pdfPageCount(pdf_), 2);
+        QVERIFY(pdfWords(pdf_).contains("Second") && pdfWords(pdf_).contains("Third"));
+        printer.printAt(1, "Next");  // the range was for that printout only
+        printer.endDocument();
+        QVERIFY(pdfWords(pdf_).contains("Next"));
     }
 
     void unwritableFileIsAPrinterError()

@@ -169,6 +169,17 @@ private slots:
         rig.next();
         QVERIFY(!rig.button(Quiz800::Lifeline)->isEnabled());
     }
+
+    void escapeCancelsTheDialogButNeverEndsTheTest()
+    {
+        QuizRig rig;
+        QTest::keyClick(rig.open(), Qt::Key_Escape);
+        QVERIFY(rig.quiz());
+        QTest::keyClick(showDialog(rig).dialog, Qt::Key_Escape);
+        QVERIFY(!rig.f.state.forms.isLoaded("Aladdin"));
+        QCOMPARE(rig.f.state.review.LifelineChoice, 0);
+        QVERIFY(rig.quiz());
+    }
 };
 
 REGISTER_TEST(LifelineTest)

@@ -8,6 +8,7 @@
 
 #include <QImage>
 #include <QLabel>
+#include <QScreen>
 #include <QTest>
 #include <QWindow>
 
@@ -35,6 +36,7 @@ private slots:
         QVERIFY(f.page()->Text().contains("Help page 5\n"));
         QCOMPARE(f.state.HelpTopicNo, 5);
         f.help()->move(120, 80);
+        f.help()->showMaximized();  // closed maximised, it comes back where it was
         const QPointer<Form> first = f.help();
 
         showHelp(f.state, 17, Forms::Modeless);
@@ -43,6 +45,14 @@ private slots:
         QCOMPARE(f.state.FormLeft[5], 120 * 15);
         QCOMPARE(f.state.FormTop[5], 80 * 15);
         QCOMPARE(f.help()->pos(), QPoint(120, 80));
+        showHelp(f.state, 5, Forms::Modeless);
+        QCOMPARE(f.help()->pos(), QPoint(120, 80));
+
+        const QRect screen = f.help()->screen()->availableGeometry();
+        f.state.forms.unload("Help");
+        f.state.FormLeft[5] = (screen.right() - 50) * 15;  // left there on a larger screen
+        showHelp(f.state, 5, Forms::Modeless);
+        QVERIFY(screen.contains(f.help()->frameGeometry()));
     }
 
     void onlyWhenDifferentKeepsTheOpenPage()

@@ -237,6 +237,17 @@ private slots:
         QVERIFY(rig.button("Option1(2)")->isChecked());
     }
 
+    void switchingGroupsKeepsTheSize()
+    {
+        MenuRig rig(praxelleEdition());  // nine topics: the tallest group
+        ButtonMenu* menu = rig.open();
+        const QSize opened = menu->size();
+        for (int option : {5, 4, 3, 2, 0, 5, 2})  // earlier groups chosen after later ones
+            rig.button(QStringLiteral("Option1(%1)").arg(option))->click();
+        QCOMPARE(menu->size(), opened);
+        QVERIFY(menu->width() + 10 <= 800 && menu->height() + 40 <= 600);  // room for a frame on a small screen
+    }
+
     void readingAndHelpButtons()
     {
         MenuRig rig(praxelleEdition());

@@ -174,6 +174,21 @@ private slots:
         QVERIFY(!f.button("Command1(4)")->isEnabled());
     }
 
+    void fitsASmallScreenAndEscapeClosesOnlyTheFindPanel()
+    {
+        ViewingFixture f(Viewing::GlossaryMode);
+        const QSize opened = f.window->size();
+        f.press("Command1(6)");
+        QCOMPARE(f.window->size(), opened);
+        // Room for a window manager's frame on the smallest screen the program accepts.
+        const QSize least = f.window->minimumSizeHint().expandedTo(opened) + QSize(10, 40);
+        QVERIFY(least.width() <= 800 && least.height() <= 600);
+        QTest::keyClick(f.window, Qt::Key_Escape);
+        QVERIFY(!f.child<QWidget>("Frame1")->isVisible());
+        QTest::keyClick(f.window, Qt::Key_Escape);
+        QVERIFY(f.state.forms.isLoaded("Viewing"));
+    }
+
     void printingHonoursCancelCopiesAndTheSelection()
     {
         ViewingFixture f(2);
