@@ -13,13 +13,104 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
+#include <QStyleOptionButton>
+#include <QStylePainter>
 #include <QVBoxLayout>
+#include <algorithm>
+#include <cmath>
 
 namespace {
 constexpr int ExamSetSlot = 4;
 constexpr int ExamSetHelpPage = 10;
 constexpr int TimeEntries = 51;  // 5 to 255 minutes in steps of 5
+constexpr int NarrowestTitle = 20;  // average characters a wrapped topic title keeps on a line
+constexpr int TitleFlags = Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap | Qt::TextShowMnemonic;
 
+// A topic's check box whose title wraps onto further lines in a narrow column, so that the
+// longest titles fit a small screen; the caption's leading number keeps a column of its own.
+class TopicCheckBox : public QCheckBox {
+public:
+    TopicCheckBox() { setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred); }
+    bool hasHeightForWidth() const override { return true; }
+    int heightForWidth(int width) const override
+    {
+        const int padding = QCheckBox::sizeHint().height() - fontMetrics().height();
+        return std::max(QCheckBox::sizeHint().height(), titleRect(width, QWIDGETSIZE_MAX).height() + padding);
+    }
+    QSize minimumSizeHint() const override
+    {
+        const int width = std::min(QCheckBox::sizeHint().width(),
+                                   textLeft() + numberWidth() + NarrowestTitle * fontMetrics().averageCharWidth());
+        return {width, heightForWidth(width)};
+    }
+
+protected:
+    bool hitButton(const QPoint& pos) const override { return rect().contains(pos); }
+    void paintEvent(QPaintEvent*) override
+    {
+        QStylePainter painter(this);
+        QStyleOptionButton option = styleOption();
+        option.text.clear();
+        painter.drawControl(QStyle::CE_CheckBox, option);  // the box alone
+        const QString lead = number();
+        const QRect title = titleRect(width(), height());
+        const QRect numberRect(textLeft(), title.top(), numberWidth(), fontMetrics().height());
+        painter.drawItemText(numberRect, Qt::AlignLeft, palette(), isEnabled(), lead, foregroundRole());
+        painter.drawItemText(title, TitleFlags, palette(), isEnabled(), text().mid(lead.size()), foregroundRole());
+        if (hasFocus()) {
+            QStyleOptionFocusRect focus;
+            focus.initFrom(this);
+            focus.rect = title.united(numberRect).adjusted(-1, 0, 1, 0);
+            painter.drawPrimitive(QStyle::PE_FrameFocusRect, focus);
+        }
+    }
+
+private:
+    QStyleOptionButton styleOption() const
+    {
+        QStyleOptionButton option;
+        initStyleOption(&option);
+        return option;
+    }
+    int textLeft() const
+    {
+        const QStyleOptionButton option = styleOption();
+        return style()->subElementRect(QStyle::SE_CheckBoxContents, &option, this).left();
+    }
+    // The caption's leading number with the blanks after it, " 3   " in " 3   Transfer of Property".
+    QString number() const
+    {
+        static const QRegularExpression leading(R"(^\s*\d+\s+)");
+        return leading.match(text()).captured();
+    }
+    int numberWidth() const { return fontMetrics().horizontalAdvance(number()); }
+    // Where the title goes in a box of the given size: beside the number, centred on the height.
+    QRect titleRect(int width, int height) const
+    {
+        const QRect room(textLeft() + numberWidth(), 0, width - textLeft() - numberWidth(), height);
+        return fontMetrics().boundingRect(room, TitleFlags, text().mid(number().size()));
+    }
+};
+
+// A list of short right-aligned numbers needs no more than five characters and its scroll bar.
+int numberListWidth(const QListWidget* list)
+{
+    return QFontMetrics(list->font()).horizontalAdvance(QString(5, '0'))
+        + list->style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 2 * list->frameWidth();
+}
+
+// The narrowest width at which a heading shows on two lines at most.
+int twoLineWidth(const QLabel* heading)
+{
+    const QFontMetricsF metrics(heading->font());
+    const QStringList words = heading->text().split(' ', Qt::SkipEmptyParts);
+    qreal narrowest = metrics.horizontalAdvance(words.join(' '));
+    for (int k = 1; k < words.size(); ++k)
+        narrowest = std::min(narrowest, std::max(metrics.horizontalAdvance(words.first(k).join(' ')),
+                                                 metrics.horizontalAdvance(words.sliced(k).join(' '))));
+    return int(std::ceil(narrowest)) + 1;
+}
 }  // namespace
 
 ExamSet::ExamSet(AppState& state) : Form(state, "ExamSet", ExamSetSlot)
@@ -44,7 +135,7 @@ ExamSet::ExamSet(AppState& state) : Form(state, "ExamSet", ExamSetSlot)
     auto* body = new QHBoxLayout;
     body->addLayout(left, 3);
     body->addWidget(makeTopicFrame(), 4);
-    body->addWidget(makeMagnitudeFrame(), 2);
+    body->addWidget(makeMagnitudeFrame());
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(Command1[HelpButton]);
     buttons->addStretch();
@@ -100,7 +191,7 @@ QGroupBox* ExamSet::makeTopicFrame()
     Frame3->setObjectName("Frame3");
     auto* column = new QVBoxLayout(Frame3);
     for (int t = 1; t <= state.edition.TopicCount; ++t) {
-        auto* box = new QCheckBox;
+        auto* box = new TopicCheckBox;
         box->setObjectName(QStringLiteral("Check2(%1)").arg(t - 1));
         connect(box, &QCheckBox::toggled, this, &ExamSet::UpdatePoolCount);
         column->addWidget(box);
@@ -130,9 +221,10 @@ QGroupBox* ExamSet::makeMagnitudeFrame()
         List1[i] = new QListWidget;
         List1[i]->setObjectName(QStringLiteral("List1(%1)").arg(i));
         List1[i]->setFont(fixedPitchFont());
-        List1[i]->setMinimumWidth(80);
+        List1[i]->setFixedWidth(numberListWidth(List1[i]));
+        Label1[i]->setMinimumWidth(twoLineWidth(Label1[i]));
         grid->addWidget(Label1[i], 0, i);
-        grid->addWidget(List1[i], 1, i);
+        grid->addWidget(List1[i], 1, i, Qt::AlignHCenter);
         // The choice shows mid-list, with its neighbours on both sides.
         connect(List1[i], &QListWidget::currentItemChanged, List1[i], [list = List1[i]](QListWidgetItem* item) {
             if (item)

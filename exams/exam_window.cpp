@@ -126,7 +126,7 @@ QWidget* ExamTest::makeItemPane()
     for (int i = 0; i < ChoiceCount; ++i) {
         QPushButton* button = makeButton(i, letters.mid(i, 1));
         button->setFont(enlarged(font(), 5, true));
-        button->setFixedSize(64, 48);
+        button->setFixedSize(56, 48);
         answers->addWidget(button);
     }
     answers->addSpacing(16);
@@ -135,7 +135,7 @@ QWidget* ExamTest::makeItemPane()
     answers->addWidget(makeButton(Previous, "&Previous"));
     answers->addWidget(makeButton(Next, "&Next"));
     for (int index : {Unsure, Previous, Next})
-        Command1[index]->setMinimumSize(100, 48);
+        Command1[index]->setMinimumHeight(48);
 
     auto* pane = new QWidget;
     auto* column = new QVBoxLayout(pane);
@@ -216,7 +216,7 @@ QWidget* ExamTest::makeSidePane()
     Command1[Finished]->setFont(enlarged(font(), 2, true));
 
     auto* pane = new QWidget;
-    pane->setFixedWidth(300);
+    pane->setMaximumWidth(300);  // narrower when the screen is small
     auto* column = new QVBoxLayout(pane);
     column->setContentsMargins(0, 0, 0, 0);
     column->addWidget(Label1[1]);

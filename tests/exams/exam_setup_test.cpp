@@ -8,6 +8,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QRadioButton>
+#include <QScreen>
 #include <QTest>
 
 namespace {
@@ -202,6 +203,32 @@ private slots:
         rig.setNewExam(1, 5);
         QTest::keyClick(rig.show("ExamTest"), Qt::Key_Escape);
         QVERIFY(rig.exam());
+    }
+
+    void bothWindowsFitTheSmallestScreen_data()
+    {
+        QTest::addColumn<QString>("program");
+        QTest::newRow("broker") << "Vestora";
+        QTest::newRow("salesperson") << "Praxelle";
+    }
+
+    void bothWindowsFitTheSmallestScreen()
+    {
+        QFETCH(QString, program);
+        ExamRig rig(program == "Vestora" ? vestoraEdition() : praxelleEdition(), {}, {200});
+        const Edition& edition = rig.state.edition;
+        for (int u = 1; u <= edition.CustomExamNo(); ++u)
+            rig.state.settings.TopicDrillLevel[u + edition.TopicCount] = 2;  // the longest captions
+        rig.setNewExam(1, 200);
+        for (const char* name : {"ExamSet", "ExamTest"}) {
+            Form* window = rig.show(name);
+            // Room for a window manager's frame on the smallest screen the program accepts.
+            const QSize least = window->minimumSizeHint() + QSize(10, 40);
+            QVERIFY2(least.width() <= 800 && least.height() <= 600, name);
+            const QRect screen = window->screen()->availableGeometry();
+            for (const QAbstractButton* button : window->findChildren<QAbstractButton*>())
+                QVERIFY2(screen.contains(QRect(button->mapToGlobal(QPoint()), button->size())), name);
+        }
     }
 };
 
