@@ -601,8 +601,6 @@ void ExamTest::resizeEvent(QResizeEvent* event)
     showCopy(RichTextBox1, ItemRtf, isMaximised());
 }
 
-void ExamTest::reject() {}
-
 bool ExamTest::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() != QEvent::KeyPress)

@@ -48,7 +48,6 @@ protected:
     void formLoad() override;
     void formUnload() override;
     void resizeEvent(QResizeEvent* event) override;
-    void reject() override;  // Escape must not end a timed exam
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
