@@ -5,41 +5,18 @@
 #include "shell/app_state.h"
 #include "shell/reading_window.h"
 
-#include "platform/recording_printer.h"
 #include "platform/runtime_error.h"
+#include "tests/support/app_fixture.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QFile>
-#include <QTemporaryDir>
 #include <algorithm>
 #include <cstdio>
 #include <functional>
 #include <vector>
 
 namespace {
-
-// A whole program in a temporary folder holding a copy of the edition's data file, with every
-// host service replaced by its double: nothing the bench does reaches the user's files.
-struct Program {
-    Program(const Edition& edition, const QString& runFolder) : state(edition, platform, dir.path())
-    {
-        QFile::copy(runFolder + '/' + edition.EditionWord, state.path(edition.EditionWord));
-        state.text = loadEditionData(state.folder, edition);
-        registerForms(state);
-    }
-
-    QTemporaryDir dir;
-    ScriptedPrompter prompter;
-    FakeClock clock;
-    RecordingProgramControl control;
-    RecordingPrinterDevice printer;
-    RecordingPrinterDialog printerDialog;
-    RecordingTone tone;
-    RandomSource random;
-    Platform platform{prompter, clock, control, printer, printerDialog, tone, random};
-    AppState state;
-};
 
 // Median milliseconds of runs timed runs of step; undo (not timed) runs after each one.
 double medianMs(int runs, const std::function<void()>& step, const std::function<void()>& undo = [] {})
@@ -75,11 +52,15 @@ struct Timings {
 
 Timings measure(const Edition& edition, const QString& runFolder, int runs)
 {
-    Program program(edition, runFolder);
+    // A whole program in a temporary folder with every host service replaced by its double:
+    // nothing the bench does reaches the user's files.
+    AppFixture program(edition);
     AppState& state = program.state;
-    QFile data(state.path(edition.EditionWord));
+    QFile data(runFolder + '/' + edition.EditionWord);
     data.open(QIODevice::ReadOnly);
     const QByteArray bytes = data.readAll();
+    state.text = cutEditionData(bytes, edition);
+    registerForms(state);
 
     Timings t;
     t.cut = medianMs(runs, [&] { cutEditionData(bytes, edition); });
