@@ -6,6 +6,7 @@
 #include "platform/platform.h"
 #include "shell/config_file.h"
 #include "shell/forms.h"
+#include "shell/main_menu_link.h"
 #include "shell/text_store.h"
 
 #include <QString>
@@ -87,4 +88,5 @@ public:
     bool NotebookChanged = false;
 
     Forms forms;
+    MainMenuLink mainMenu;
 };

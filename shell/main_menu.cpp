@@ -67,6 +67,9 @@ ButtonMenu::ButtonMenu(AppState& state) : Form(state, "ButtonMenu")
     layout->addLayout(body, 1);
     resize(760, 540);
     Option1[Scrap]->setChecked(true);
+    connect(&state.mainMenu, &MainMenuLink::refreshRequested, this, &ButtonMenu::refreshCaptions);
+    connect(&state.mainMenu, &MainMenuLink::lockChanged, this, &ButtonMenu::lockChanged);
+    setEnabled(!state.mainMenu.isLocked());
 }
 
 QVBoxLayout* ButtonMenu::makeOptions()
@@ -151,7 +154,7 @@ void ButtonMenu::formLoad()
 {
     if (!screenIsLargeEnough())
         return;
-    RefreshMainMenu(state);
+    refreshCaptions();
 }
 
 bool ButtonMenu::screenIsLargeEnough()
@@ -165,12 +168,17 @@ bool ButtonMenu::screenIsLargeEnough()
     return false;
 }
 
-void RefreshMainMenu(AppState& state)
+void ButtonMenu::refreshCaptions()
 {
-    if (auto* menu = dynamic_cast<ButtonMenu*>(state.forms.find("ButtonMenu"))) {
-        menu->refreshReviews();
-        menu->refreshExams();
-    }
+    refreshReviews();
+    refreshExams();
+}
+
+void ButtonMenu::lockChanged(bool locked)
+{
+    setEnabled(!locked);
+    if (!locked && isMinimized())
+        setNormal();
 }
 
 void ButtonMenu::refreshReviews()
@@ -317,20 +325,10 @@ void ButtonMenu::formUnload()
 
 void ButtonMenu::closeEvent(QCloseEvent* event)
 {
-    // While a test, an exam or a report card has the menu disabled, it stays open.
-    if (!isEnabled()) {
+    // While a test, an exam or a report card has the menu locked, it stays open.
+    if (state.mainMenu.isLocked()) {
         event->ignore();
         return;
     }
     Form::closeEvent(event);
-}
-
-void setMainMenuEnabled(AppState& state, bool enabled)
-{
-    Form* menu = state.forms.find("ButtonMenu");
-    if (!menu)
-        return;
-    menu->setEnabled(enabled);
-    if (enabled && menu->isMinimized())
-        menu->setNormal();
 }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "shell/form.h"
+#include "shell/main_menu_link.h"
 
 #include <array>
 #include <vector>
@@ -33,7 +34,8 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    friend void RefreshMainMenu(AppState& state);
+    void refreshCaptions();
+    void lockChanged(bool locked);
     QVBoxLayout* makeOptions();
     QStackedWidget* makeFrames();
     void refreshReviews();
@@ -63,11 +65,3 @@ private:
     std::vector<QPushButton*> Command4;  // one per reading text
     std::vector<QPushButton*> Command5;
 };
-
-// Sets the menu's captions and enabled states from the drill levels and the review test and
-// exam in progress; does nothing when the menu is not loaded.
-void RefreshMainMenu(AppState& state);
-
-// The windows that own the user's attention (tests, exams, report cards) switch the menu off
-// while they are open, and back on when they close.
-void setMainMenuEnabled(AppState& state, bool enabled);

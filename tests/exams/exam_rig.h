@@ -51,6 +51,9 @@ struct ExamRig {
         for (const QString& name : StandIns)
             forms.add(name, [this, name] { return new PlaceholderWindow(state, name, name); });
         forms.show("ButtonMenu");
+        // The stand-in follows the menu's lock as the real menu does.
+        Form* menu = forms.find("ButtonMenu");
+        QObject::connect(&state.mainMenu, &MainMenuLink::lockChanged, menu, [menu](bool locked) { menu->setEnabled(!locked); });
     }
     ~ExamRig()
     {

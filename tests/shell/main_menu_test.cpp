@@ -310,13 +310,13 @@ private slots:
         rig.f.prompter.answer(Prompter::Answer(answer));
         ButtonMenu* menu = rig.open();
 
-        // Disabled by an open test, the menu stays.
-        menu->setEnabled(false);
+        // Locked by an open test, the menu stays.
+        setMainMenuEnabled(state, false);
         menu->close();
         QVERIFY(state.forms.isLoaded("ButtonMenu"));
         QVERIFY(!rig.f.control.ended);
 
-        menu->setEnabled(true);
+        setMainMenuEnabled(state, true);
         menu->close();
         QCOMPARE(rig.f.prompter.shown.size(), size_t(changed ? 1 : 0));
         if (changed) {
