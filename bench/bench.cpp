@@ -1,7 +1,7 @@
 // Prints the median time of the data-file cut, the glossary's opening and the opening of a
 // 100-item exam window, for both editions, on the data files the build writes into the run folder.
 //   bench [run folder] [runs]
-#include "shell/all_forms.h"
+#include "app/all_forms.h"
 #include "shell/app_state.h"
 #include "shell/reading_window.h"
 

@@ -1,3 +1,3 @@
-#include "shell/program.h"
+#include "app/program.h"
 
 int main(int argc, char** argv) { return runProgram(argc, argv, vestoraEdition()); }

@@ -5,7 +5,7 @@
 #include "platform/runtime_error.h"
 #include "review/review_save.h"
 #include "shell/app_state.h"
-#include "shell/main_menu.h"
+#include "shell/main_menu_link.h"
 
 #include <algorithm>
 

@@ -2,7 +2,7 @@
 
 #include "exams/exam_rules.h"
 #include "shell/app_state.h"
-#include "shell/main_menu.h"
+#include "shell/main_menu_link.h"
 #include "shell/help_window.h"
 
 #include <QCheckBox>

@@ -6,7 +6,7 @@
 #include "platform/basic.h"
 #include "platform/rich_text_box.h"
 #include "shell/app_state.h"
-#include "shell/main_menu.h"
+#include "shell/main_menu_link.h"
 #include "shell/help_window.h"
 #include "shell/picture_window.h"
 

@@ -9,7 +9,7 @@
 #include "platform/runtime_error.h"
 #include "review/review_rules.h"
 #include "shell/app_state.h"
-#include "shell/main_menu.h"
+#include "shell/main_menu_link.h"
 #include "shell/help_window.h"
 #include "shell/picture_window.h"
 

@@ -7,7 +7,7 @@
 #include "review/review_save.h"
 #include "shell/app_state.h"
 #include "shell/help_window.h"
-#include "shell/main_menu.h"
+#include "shell/main_menu_link.h"
 #include "shell/picture_window.h"
 
 #include <QGridLayout>

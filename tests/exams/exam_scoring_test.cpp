@@ -6,7 +6,7 @@
 #include "platform/record_file.h"
 #include "review/review_record.h"
 #include "shell/config_rewrite.h"
-#include "shell/main_menu.h"
+#include "app/main_menu.h"
 #include "tests/exams/exam_items.h"
 #include "tests/support/app_fixture.h"
 #include "tests/support/test_main.h"

@@ -4,7 +4,7 @@
 #include "exams/results_window.h"
 #include "platform/basic.h"
 #include "platform/rich_text_box.h"
-#include "shell/main_menu.h"
+#include "app/main_menu.h"
 #include "shell/picture_window.h"
 #include "tests/exams/exam_items.h"
 #include "tests/support/app_fixture.h"

@@ -4,7 +4,7 @@
 #include "platform/durable_file.h"
 #include "platform/runtime_error.h"
 #include "review/review_save.h"
-#include "shell/main_menu.h"
+#include "app/main_menu.h"
 #include "tests/exams/exam_items.h"
 #include "tests/support/app_fixture.h"
 #include "tests/support/test_files.h"

@@ -1,6 +1,6 @@
 // The review-test window: judging and tallies, finishing with the score log and drill level,
 // closing with its record, resuming, retakes, keys, clocks, the meter and the main menu.
-#include "shell/main_menu.h"
+#include "app/main_menu.h"
 #include "shell/picture_window.h"
 #include "tests/review/quiz_rig.h"
 #include "tests/support/test_main.h"

@@ -1,6 +1,6 @@
 // The main menu: captions from the user's progress and the work in progress, the screen check,
 // what its buttons open, and closing the program.
-#include "shell/main_menu.h"
+#include "app/main_menu.h"
 #include "shell/placeholder_window.h"
 #include "tests/support/app_fixture.h"
 #include "tests/support/test_main.h"

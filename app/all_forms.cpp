@@ -1,4 +1,4 @@
-#include "shell/all_forms.h"
+#include "app/all_forms.h"
 
 #include "exams/exam_setup.h"
 #include "exams/exam_window.h"
@@ -7,14 +7,14 @@
 #include "review/review_window.h"
 
 #include "shell/app_state.h"
-#include "shell/edition_chooser.h"
+#include "app/edition_chooser.h"
 #include "shell/help_window.h"
-#include "shell/main_menu.h"
+#include "app/main_menu.h"
 #include "shell/picture_window.h"
 #include "shell/placeholder_window.h"
 #include "shell/reading_window.h"
 #include "shell/settings_window.h"
-#include "shell/title_screen.h"
+#include "app/title_screen.h"
 
 template <class T>
 static void add(AppState& state, const char* name)

@@ -1,4 +1,4 @@
-#include "shell/title_screen.h"
+#include "app/title_screen.h"
 
 #include "platform/basic.h"
 #include "platform/cp1252.h"
@@ -6,7 +6,7 @@
 #include "platform/record_file.h"
 #include "platform/runtime_error.h"
 #include "shell/app_state.h"
-#include "shell/startup.h"
+#include "app/startup.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,4 +1,4 @@
-#include "shell/main_menu.h"
+#include "app/main_menu.h"
 
 #include "platform/basic.h"
 #include "shell/app_state.h"

@@ -1,9 +1,9 @@
-#include "shell/program.h"
+#include "app/program.h"
 
 #include "platform/qt_printer.h"
-#include "shell/all_forms.h"
+#include "app/all_forms.h"
 #include "shell/app_state.h"
-#include "shell/title_screen.h"
+#include "app/title_screen.h"
 
 #include <QApplication>
 #include <QDir>

@@ -1,4 +1,4 @@
-#include "shell/edition_chooser.h"
+#include "app/edition_chooser.h"
 
 #include "shell/app_state.h"
 
