@@ -33,7 +33,8 @@ private slots:
         QVERIFY(!QFile::exists(dir.filePath("NewConfig")));
         // On disk under the temporary name before the rename, and the rename on disk after it.
         const QString temp = dir.filePath("NewConfig");
-        QCOMPARE(steps, QStringList({"write " + temp, "sync " + temp, "rename " + config, "sync folder " + dir.path()}));
+        QCOMPARE(steps,
+                 QStringList({"write " + temp, "sync " + temp, "rename " + config, "sync folder " + dir.path()}));
     }
 
     void aFailedRenameLeavesTheOldFile()
