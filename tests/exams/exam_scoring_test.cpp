@@ -260,7 +260,7 @@ private slots:
         ScoringRig rig;
         QFile config(rig.path());
         QVERIFY(config.open(QIODevice::Append));
-        config.write(QByteArray((recordNo - 2) * 940, '\1'));  // the records before it: review tests of topic 1
+        config.write(QByteArray((recordNo - 2) * 940, '\1'));  // review tests of topic 1 before it
         config.close();
         const QByteArray full = rig.file();
 
