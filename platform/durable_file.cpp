@@ -14,6 +14,7 @@
 namespace {
 
 int stepsToFailure = 0;
+QStringList* stepLog = nullptr;
 
 RuntimeError accessError(const QString& path, const QString& reason)
 {
@@ -22,16 +23,23 @@ RuntimeError accessError(const QString& path, const QString& reason)
 
 QString systemReason() { return QString::fromLocal8Bit(std::strerror(errno)); }
 
-// Every step that changes the disk passes here first, so a test can make any one of them fail.
-void step(const QString& path)
+void note(const char* what, const QString& path)
 {
+    if (stepLog)
+        stepLog->append(QLatin1String(what) + ' ' + path);
+}
+
+// Every step that changes the disk passes here first, so a test can make any one of them fail.
+void step(const char* what, const QString& path)
+{
+    note(what, path);
     if (stepsToFailure > 0 && --stepsToFailure == 0)
         throw accessError(path, QStringLiteral("failure injected by a test"));
 }
 
 void sync(QFile& file)
 {
-    step(file.fileName());
+    step("sync", file.fileName());
     if (!file.flush() || ::fsync(file.handle()) != 0)
         throw accessError(file.fileName(), systemReason());
 }
@@ -39,6 +47,7 @@ void sync(QFile& file)
 // The rename is only durable once the folder's entry is on disk too.
 void syncFolder(const QString& folder)
 {
+    note("sync folder", folder);
     const int fd = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY);
     if (fd >= 0) {
         ::fsync(fd);
@@ -55,7 +64,7 @@ void writeAt(const QString& path, qint64 offset, const QByteArray& bytes)
     QFile file(path);
     if (!file.open(QIODevice::ReadWrite))
         throw accessError(path, file.errorString());
-    step(path);
+    step("write", path);
     if (file.size() < offset && !file.resize(offset))  // resize fills the gap with zeros
         throw accessError(path, file.errorString());
     if (!file.seek(offset) || file.write(bytes) != bytes.size())
@@ -69,12 +78,12 @@ void replace(const QString& path, const QString& tempPath, const QByteArray& con
         QFile file(tempPath);
         if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
             throw accessError(tempPath, file.errorString());
-        step(tempPath);
+        step("write", tempPath);
         if (file.write(content) != content.size())
             throw accessError(tempPath, file.errorString());
         sync(file);
         file.close();
-        step(path);
+        step("rename", path);
         if (::rename(QFile::encodeName(tempPath).constData(), QFile::encodeName(path).constData()) != 0)
             throw accessError(path, systemReason());
     } catch (const RuntimeError&) {
@@ -85,5 +94,7 @@ void replace(const QString& path, const QString& tempPath, const QByteArray& con
 }
 
 void failAtStep(int n) { stepsToFailure = n; }
+
+void logStepsTo(QStringList* log) { stepLog = log; }
 
 }  // namespace durable_file

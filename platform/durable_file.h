@@ -5,6 +5,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 
 namespace durable_file {
 
@@ -21,5 +22,9 @@ void replace(const QString& path, const QString& tempPath, const QByteArray& con
 // The steps are each write, each sync and each rename done by the functions above, so a test can
 // stop a save at every point a kill could.
 void failAtStep(int n);
+
+// Test seam: while log is set, each step is added to it as it starts ("write", "sync", "rename"
+// with the file's path, and "sync folder" with the folder's), so a test can see their order.
+void logStepsTo(QStringList* log);
 
 }  // namespace durable_file

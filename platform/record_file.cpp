@@ -6,6 +6,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <cstring>
 
 namespace {
 RuntimeError accessError(const QString& path)

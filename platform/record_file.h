@@ -5,7 +5,7 @@
 
 #include <QByteArray>
 #include <QString>
-#include <cstring>
+#include <QtEndian>
 
 inline constexpr int RecordLength = 940;
 
@@ -49,12 +49,7 @@ public:
 private:
     QByteArray take(int width);
     template <class T>
-    static T fromLittleEndian(const QByteArray& b)
-    {
-        T value;
-        std::memcpy(&value, b.constData(), sizeof value);  // the machines here are little-endian
-        return value;
-    }
+    static T fromLittleEndian(const QByteArray& b) { return qFromLittleEndian<T>(b.constData()); }
     QByteArray bytes_;
     int pos_ = 0;
 };
@@ -76,7 +71,7 @@ private:
     void append(T value)
     {
         char b[sizeof value];
-        std::memcpy(b, &value, sizeof value);
+        qToLittleEndian(value, b);
         bytes_.append(b, sizeof value);
     }
     QByteArray bytes_;

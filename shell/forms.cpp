@@ -1,5 +1,6 @@
 #include "shell/forms.h"
 
+#include "platform/runtime_error.h"
 #include "shell/form.h"
 
 Forms::~Forms()
@@ -21,7 +22,10 @@ Form* Forms::load(const QString& name)
     if (Form* form = find(name))
         return form;
     const auto factory = factories_.find(name);
-    Q_ASSERT_X(factory != factories_.end(), "Forms::load", qPrintable(name));
+    // A name no window was added under is a fault in the program; it fails in every build.
+    if (factory == factories_.end())
+        throw RuntimeError(RuntimeErrorNo::InvalidCall,
+                           QStringLiteral("Invalid procedure call or argument (no window named %1)").arg(name));
     Form* form = factory->second();
     loaded_[name] = form;  // registered first, so the load handler can address its own window
     form->formLoad();

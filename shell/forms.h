@@ -1,5 +1,6 @@
 // Every window as a single instance addressed by name: showing loads it first when it is not
-// loaded (its load handler runs), unloading runs its unload handler and closes it.
+// loaded (its load handler runs), unloading runs its unload handler and closes it. Loading or
+// showing a name that no window was added under throws a RuntimeError naming it.
 #pragma once
 
 #include <QMargins>

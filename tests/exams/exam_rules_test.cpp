@@ -1,4 +1,5 @@
-// The exam clock at the edges of its warning and expiry, and a new prepared exam's items.
+// The exam clock at the edges of its warning and expiry, a new prepared exam's items, the drill
+// marks and the custom size against its pool.
 #include "exams/exam_rules.h"
 #include "shell/app_state.h"
 #include "tests/support/test_main.h"
@@ -45,6 +46,9 @@ private slots:
         QTest::addColumn<bool>("warning");
         QTest::newRow("start") << 150 << 0.0 << 150 << "Time Remaining: 2:30:00" << false;
         QTest::newRow("two minutes exactly") << 5 << 180 * Second << 2 << "Time Remaining: 0:02:00" << false;
+        // 93 minutes as the clock's milliseconds give them fall a hair short of 93 in days.
+        QTest::newRow("exact minute in milliseconds")
+            << 150 << 93 * 60000 / 86400000.0 << 57 << "Time Remaining: 0:57:00" << false;
         QTest::newRow("1:59 left") << 5 << 181 * Second << 1 << "2-minute warning! 1:59" << true;
         QTest::newRow("limit reached") << 5 << 300 * Second << 0 << "2-minute warning! 0:00" << true;
         QTest::newRow("past the limit") << 5 << 300.001 * Second << -1 << "Time has expired!" << true;
@@ -83,6 +87,22 @@ private slots:
         QVERIFY(drawn != range(101, 110));
         std::sort(drawn.begin(), drawn.end());
         QVERIFY(drawn == range(101, 110));
+    }
+
+    void theThirdDrillIsTheLastOpenOne()
+    {
+        QCOMPARE(drillSuffix(2), " - Last Drill");
+        QVERIFY(!drillsFinished(2));
+        QCOMPARE(drillSuffix(3), " - Finished");
+        QVERIFY(drillsFinished(3));
+    }
+
+    void theCustomSizeShrinksToThePool()
+    {
+        QCOMPARE(clampedQuestionIndex(299, 280, true), 279);  // 300 questions from a pool of 280
+        QCOMPARE(clampedQuestionIndex(279, 280, true), 279);
+        QCOMPARE(clampedQuestionIndex(299, 0, true), 299);    // an empty pool keeps the choice
+        QCOMPARE(clampedQuestionIndex(299, 280, false), 299); // a prepared exam's size is its own
     }
 };
 

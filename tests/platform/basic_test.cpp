@@ -192,6 +192,7 @@ private slots:
         QTest::newRow("0# 6") << 6.0 << "0#" << "06";
         // Other pattern features.
         QTest::newRow("00.00") << 3.14159 << "00.00" << "03.14";
+        QTest::newRow("0.00 half at 15 digits") << 1.005 << "0.00" << "1.01";  // 1.00499999999999989 in binary
     }
     void formatNumber()
     {

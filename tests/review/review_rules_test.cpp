@@ -1,5 +1,5 @@
 // The review test's rules that need no window: order, lifelines, score and drill, the coin
-// toss's cut, and skipping items the course does not hold.
+// toss's cut, the finish message, and skipping items the course does not hold.
 #include "platform/random_source.h"
 #include "review/review_rules.h"
 #include "shell/app_state.h"
@@ -36,6 +36,16 @@ private slots:
         std::vector<int> single = {0, 42, 0};
         scrambleOrder(single, 1, random);
         QCOMPARE(single, (std::vector<int>{0, 42, 0}));
+
+        // The last position draws from the whole range too: two items come out in either order.
+        std::set<std::vector<int>> pairs;
+        for (unsigned seed = 1; seed <= 20; ++seed) {
+            random.seed(seed);
+            std::vector<int> pair = {0, 1, 2};
+            scrambleOrder(pair, 2, random);
+            pairs.insert(pair);
+        }
+        QCOMPARE(pairs, (std::set<std::vector<int>>{{0, 1, 2}, {0, 2, 1}}));
     }
 
     void lifelinesGrowWithTheTest()
@@ -103,8 +113,21 @@ private slots:
         QCOMPARE(tally, (std::array<int, 5>{0, 0, 1, 0, 1}));
     }
 
+    void itemsOutsideTheStoreAreSkipped_data()
+    {
+        QTest::addColumn<int>("itemNo");   // the position the user was on
+        QTest::addColumn<int>("reached");
+        QTest::addColumn<int>("keptItemNo");
+        QTest::addColumn<int>("keptReached");
+        QTest::newRow("on a dropped item") << 4 << 4 << 2 << 2;
+        QTest::newRow("on a kept item, later ones reached") << 3 << 6 << 2 << 3;
+    }
     void itemsOutsideTheStoreAreSkipped()
     {
+        QFETCH(int, itemNo);
+        QFETCH(int, reached);
+        QFETCH(int, keptItemNo);
+        QFETCH(int, keptReached);
         TextStore text;
         text.ReviewItems = {QByteArray(), "\\par 01xxxAxxxxxxxQ one\\par *E", "\\par 01xxxBxxxxxxxQ two\\par *E",
                             "\\par 01xxxZxxxxxxxno answer letter"};
@@ -114,7 +137,8 @@ private slots:
         std::copy(order.begin(), order.end(), review.ReviewOrder.begin());
         for (int p = 1; p <= 6; ++p)
             review.ReviewMisses[p] = p;
-        review.ReviewItemNo = review.ReviewItemsReached = 4;
+        review.ReviewItemNo = itemNo;
+        review.ReviewItemsReached = reached;
 
         QCOMPARE(dropUnknownItems(review, text), 3);
         QCOMPARE(review.ReviewItemCount, 3);
@@ -123,13 +147,19 @@ private slots:
         QCOMPARE(review.ReviewOrder[3], 1);
         QCOMPARE(review.ReviewMisses[2], 3);  // the misses move with their items
         QCOMPARE(review.ReviewMisses[3], 6);
-        QCOMPARE(review.ReviewItemNo, 2);
-        QCOMPARE(review.ReviewItemsReached, 2);
+        QCOMPARE(review.ReviewItemNo, keptItemNo);
+        QCOMPARE(review.ReviewItemsReached, keptReached);
 
         review.ReviewOrder[1] = review.ReviewOrder[2] = review.ReviewOrder[3] = 500;
         dropUnknownItems(review, text);
         QCOMPARE(review.ReviewItemCount, 0);
         QCOMPARE(review.ReviewItemNo, 0);
+    }
+
+    void theFinishMessageCountsTheMisses()
+    {
+        QCOMPARE(finishMessage(true, 0, "\r\n"),
+                 "Congratulations! You passed this review test.\r\nYou missed 0 questions.");
     }
 
     void aDropWorksTheTalliesOutAgain()

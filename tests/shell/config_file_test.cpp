@@ -165,6 +165,11 @@ private slots:
         QCOMPARE(int(s.TopicDrillLevel.size()), 13);
         QCOMPARE(s.TopicDrillLevel[1], 2);
         QCOMPARE(s.TopicDrillLevel[12], 3);
+
+        // Each setting from its own flag: the sound flag alone on.
+        bytes.replace(0, 4, QByteArray("\0\1\0\0", 4));
+        const Settings sound = loadSettings(decodeConfigRecord(bytes, e), e);
+        QVERIFY(sound.SoundOnWrong && !sound.ScrambleItems && !sound.ShowClocks && !sound.ShowScoreMeter);
     }
 
     void settingsChangeBetweenTwoLoggedResultsKeepsBoth()

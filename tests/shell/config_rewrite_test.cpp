@@ -1,5 +1,6 @@
 // Replacing the configuration file as a whole: the new content arrives complete, and a failure
 // leaves the old file as it was.
+#include "platform/durable_file.h"
 #include "platform/runtime_error.h"
 #include "shell/config_rewrite.h"
 #include "tests/support/test_files.h"
@@ -24,9 +25,16 @@ private slots:
         writeFile(dir.filePath("NewConfig"), QByteArray(9000, 'j'));  // left by an interrupted rewrite
 
         const QByteArray content = QByteArray(940, 'n') + QByteArray(939, 'e');
+        QStringList steps;
+        durable_file::logStepsTo(&steps);
         replaceConfigFile(config, content);
+        durable_file::logStepsTo(nullptr);
         QCOMPARE(readFile(config), content);
         QVERIFY(!QFile::exists(dir.filePath("NewConfig")));
+        // On disk under the temporary name before the rename, and the rename on disk after it.
+        const QString temp = dir.filePath("NewConfig");
+        QCOMPARE(steps,
+                 QStringList({"write " + temp, "sync " + temp, "rename " + config, "sync folder " + dir.path()}));
     }
 
     void aFailedRenameLeavesTheOldFile()

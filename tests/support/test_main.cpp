@@ -15,7 +15,7 @@ void registerTest(Factory factory) { factories().push_back(std::move(factory)); 
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
-    int failed = 0;
+    int failed = 0, ran = 0;
     // TEST_CLASS=Name runs that class alone.
     const QByteArray only = qgetenv("TEST_CLASS");
     for (const auto& make : testing::factories()) {
@@ -23,6 +23,12 @@ int main(int argc, char** argv)
         if (!only.isEmpty() && only != test->metaObject()->className())
             continue;
         failed += QTest::qExec(test.get(), argc, argv);
+        ++ran;
+    }
+    // A name that matches no class must not pass as an empty run.
+    if (ran == 0) {
+        qWarning("No test class named %s", only.constData());
+        return 1;
     }
     return failed == 0 ? 0 : 1;
 }
