@@ -2,18 +2,16 @@
 
 #include "platform/basic.h"
 #include "platform/rich_text_box.h"
+#include "review/quiz_panels.h"
 #include "review/review_rules.h"
 #include "shell/app_state.h"
 #include "shell/help_window.h"
 #include "shell/main_menu.h"
 #include "shell/picture_window.h"
 
-#include <QGridLayout>
-#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QPainter>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTimer>
@@ -26,38 +24,6 @@ constexpr int QuizHelpPage = 5;
 constexpr int ChoiceCount = 4;
 const QColor RightColour(0, 128, 0);
 const QColor WrongColour(255, 0, 0);
-const QColor PassingColour(0, 255, 0);
-const QColor ScoreBackground(32, 32, 32);
-
-QLabel* namedLabel(const QString& caption, const QString& name)
-{
-    auto* label = new QLabel(caption);
-    label->setObjectName(name);
-    label->setTextFormat(Qt::PlainText);  // "<B> is the best choice." is no markup
-    return label;
-}
-
-void setTextColour(QWidget* widget, const QColor& colour)
-{
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::WindowText, colour);
-    widget->setPalette(palette);
-}
-
-// A green seal with a tick: the test is passing.
-QPixmap handShakePicture()
-{
-    QPixmap picture(40, 40);
-    picture.fill(Qt::transparent);
-    QPainter painter(&picture);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(QPen(QColor(0, 100, 0), 2));
-    painter.setBrush(QColor(40, 170, 60));
-    painter.drawEllipse(QRectF(2, 2, 36, 36));
-    painter.setPen(QPen(Qt::white, 4, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    painter.drawPolyline(QPolygonF({QPointF(11, 21), QPointF(18, 28), QPointF(30, 13)}));
-    return picture;
-}
 }  // namespace
 
 Quiz800::Quiz800(AppState& state) : Form(state, "Quiz800", QuizSlot)
@@ -99,13 +65,15 @@ Quiz800::Quiz800(AppState& state) : Form(state, "Quiz800", QuizSlot)
     pane->addWidget(Shape4);
     auto* top = new QHBoxLayout;
     top->addLayout(pane, 1);
-    top->addWidget(makeMeter());
+    Meter = new MeterColumn;
+    top->addWidget(Meter);
     auto* controls = new QVBoxLayout;
     controls->addWidget(makeButtons());
     controls->addWidget(Label2);
     controls->addWidget(ProgressBar1);
     auto* bottom = new QHBoxLayout;
-    bottom->addWidget(makePerformance());
+    Frame1 = new PerformanceFrame;
+    bottom->addWidget(Frame1);
     bottom->addLayout(controls, 1);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top, 1);
@@ -164,71 +132,6 @@ QWidget* Quiz800::makeButtons()
     return buttons;
 }
 
-QGroupBox* Quiz800::makePerformance()
-{
-    Frame1 = new QGroupBox("Performance");
-    Frame1->setObjectName("Frame1");
-    Label3 = namedLabel("Right:", "Label3");
-    Label4 = namedLabel("Wrong:", "Label4");
-    Label5 = namedLabel("Tries:", "Label5");
-    Label11 = namedLabel("Wild Guesses:", "Label11");
-    Label8 = namedLabel("Item Time:", "Label8");
-    Label7 = namedLabel("Elapsed Time:", "Label7");
-
-    // The score as a lit display, so that its bright green and red both read well.
-    Label6 = namedLabel("%", "Label6");
-    QFont scoreFont = Label6->font();
-    scoreFont.setPointSizeF(scoreFont.pointSizeF() + 6);
-    scoreFont.setBold(true);
-    Label6->setFont(scoreFont);
-    Label6->setAlignment(Qt::AlignCenter);
-    Label6->setMinimumWidth(96);
-    Label6->setAutoFillBackground(true);
-    QPalette scorePalette = Label6->palette();
-    scorePalette.setColor(QPalette::Window, ScoreBackground);
-    scorePalette.setColor(QPalette::WindowText, PassingColour);
-    Label6->setPalette(scorePalette);
-
-    auto* grid = new QGridLayout(Frame1);
-    grid->setHorizontalSpacing(12);
-    grid->addWidget(Label3, 0, 0);
-    grid->addWidget(Label4, 1, 0);
-    grid->addWidget(Label5, 2, 0);
-    grid->addWidget(Label11, 3, 0);
-    grid->addWidget(Label6, 0, 1, 4, 1);
-    grid->addWidget(Label8, 4, 0, 1, 2);
-    grid->addWidget(Label7, 5, 0, 1, 2);
-    Frame1->setMinimumWidth(230);
-    return Frame1;
-}
-
-QWidget* Quiz800::makeMeter()
-{
-    Label9 = namedLabel("100%", "Label9");
-    Label10 = namedLabel("0%", "Label10");
-    Label1 = namedLabel("Pass%", "Label1");
-    Label1->setToolTip("PASSING!");
-    HandShake = namedLabel(QString(), "HandShake");
-    HandShake->setPixmap(handShakePicture());
-    HandShake->setToolTip("PASSING!");
-    HandShake->hide();
-    QSizePolicy policy = HandShake->sizePolicy();
-    policy.setRetainSizeWhenHidden(true);
-    HandShake->setSizePolicy(policy);
-    Shape1 = new ScoreMeter(Label1);
-
-    auto* meter = new QWidget;
-    auto* column = new QVBoxLayout(meter);
-    column->setContentsMargins(0, 0, 0, 0);
-    column->setSpacing(2);
-    column->addWidget(Label9);
-    column->addWidget(Shape1, 1);
-    column->addWidget(Label10);
-    column->addWidget(HandShake, 0, Qt::AlignHCenter);
-    return meter;
-}
-
-
 void Quiz800::connectSession()
 {
     connect(Test, &ReviewSession::itemShown, this, &Quiz800::showItem);
@@ -252,15 +155,11 @@ void Quiz800::formLoad()
         close();  // the test was dropped
         return;
     }
+    if (state.settings.ShowScoreMeter)
+        Meter->setPassMark(Test->passMark());
+    else
+        Meter->hideMeter();
     showTally();
-    if (!state.settings.ShowScoreMeter) {
-        for (QWidget* control : std::initializer_list<QWidget*>{Shape1, Label1, Label9, Label10, HandShake})
-            control->hide();
-    } else {
-        const int passMark = Test->passMark();
-        Label1->setText("<----\n" + basic::formatNumber(passMark / 100.0, "##%"));
-        Shape1->setPassMark(passMark);
-    }
     setMainMenuEnabled(state, false);
 }
 
@@ -321,20 +220,9 @@ void Quiz800::showStatus()
 void Quiz800::showTally()
 {
     const ReviewState& review = state.review;
-    const auto& tally = review.ReviewTally;
-    Label3->setText("Right:" + basic::Str(tally[ReviewState::Right]));
-    Label4->setText("Wrong:" + basic::Str(tally[ReviewState::Wrong]));
-    Label5->setText("Tries:" + basic::Str(tally[ReviewState::Tries]));
-    const QColor colour = Test->passing() ? PassingColour : WrongColour;
-    if (state.settings.ShowScoreMeter) {
-        HandShake->setVisible(Test->passing());
-        Shape1->setScore(review.ReviewScore, colour);
-    }
-    if (!Test->scored())
-        return;
-    Label6->setText(basic::formatNumber(review.ReviewScore, "##0.0%"));
-    setTextColour(Label6, colour);
-    Label11->setText("Wild Guesses:" + basic::Str(tally[ReviewState::WildGuesses]));
+    Frame1->showTally(review.ReviewTally, Test->scored(), review.ReviewScore, Test->passing());
+    if (state.settings.ShowScoreMeter)
+        Meter->showScore(review.ReviewScore, Test->passing());
 }
 
 void Quiz800::showControls()
@@ -354,11 +242,7 @@ void Quiz800::showControls()
         Timer1->start();
 }
 
-void Quiz800::timer1Timer()
-{
-    Label8->setText("Item Time: " + basic::formatDateTime(Test->itemTime(), "h:mm:ss"));
-    Label7->setText("Elapsed Time: " + basic::formatDateTime(Test->elapsedTime(), "h:mm:ss"));
-}
+void Quiz800::timer1Timer() { Frame1->showClocks(Test->itemTime(), Test->elapsedTime()); }
 
 void Quiz800::askToFinish()
 {

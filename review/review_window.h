@@ -3,15 +3,14 @@
 // The window shows its ReviewSession and passes the user's clicks and keys to it.
 #pragma once
 
+#include "review/quiz_panels.h"
 #include "review/review_session.h"
-#include "review/score_meter.h"
 #include "shell/enlarge_rtf.h"
 #include "shell/form.h"
 
 #include <array>
 
 class QFrame;
-class QGroupBox;
 class QLabel;
 class QProgressBar;
 class QPushButton;
@@ -39,8 +38,6 @@ protected:
 
 private:
     QWidget* makeButtons();
-    QGroupBox* makePerformance();
-    QWidget* makeMeter();
     void connectSession();
 
     void command1Click(int index);
@@ -63,19 +60,8 @@ private:
     RichTextBox* RichTextBox1 = nullptr;
     QFrame* Shape4 = nullptr;  // under the text: its width sets the text's right margin
     QLabel* Label2 = nullptr;  // status line
-    QGroupBox* Frame1 = nullptr;
-    QLabel* Label3 = nullptr;   // Right
-    QLabel* Label4 = nullptr;   // Wrong
-    QLabel* Label5 = nullptr;   // Tries
-    QLabel* Label11 = nullptr;  // Wild Guesses
-    QLabel* Label6 = nullptr;   // score
-    QLabel* Label8 = nullptr;   // Item Time
-    QLabel* Label7 = nullptr;   // Elapsed Time
-    ScoreMeter* Shape1 = nullptr;
-    QLabel* Label1 = nullptr;   // pass line
-    QLabel* Label9 = nullptr;   // 100%
-    QLabel* Label10 = nullptr;  // 0%
-    QLabel* HandShake = nullptr;
+    PerformanceFrame* Frame1 = nullptr;
+    MeterColumn* Meter = nullptr;  // Shape1 with its scale, pass line and hand shake
     QProgressBar* ProgressBar1 = nullptr;
     QTimer* Timer1 = nullptr;
 
