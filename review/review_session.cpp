@@ -37,16 +37,25 @@ bool ReviewSession::canGoBack() const { return answered_ && review_.ReviewItemNo
 
 bool ReviewSession::onLastItem() const { return review_.ReviewItemNo == review_.ReviewItemCount; }
 
-bool ReviewSession::scored() const { return review_.ReviewTally[ReviewState::Right] + review_.ReviewTally[ReviewState::Wrong] != 0; }
+bool ReviewSession::scored() const
+{
+    return review_.ReviewTally[ReviewState::Right] + review_.ReviewTally[ReviewState::Wrong] != 0;
+}
 
 bool ReviewSession::passing() const { return reachesMark(review_.ReviewScore, passMark()); }
+
+bool ReviewSession::anyLifelineLeft() const
+{
+    const auto& left = review_.LifelinesLeft;
+    return std::any_of(left.begin() + ReviewState::CoinToss, left.end(), [](int count) { return count != 0; });
+}
 
 int ReviewSession::itemOnScreen() const { return review_.ReviewOrder[review_.ReviewItemNo]; }
 
 int ReviewSession::missed() const
 {
-    return int(std::count_if(review_.ReviewMisses.begin() + 1, review_.ReviewMisses.begin() + review_.ReviewItemCount + 1,
-                             [](int misses) { return misses != 0; }));
+    const auto first = review_.ReviewMisses.begin() + 1;
+    return int(std::count_if(first, first + review_.ReviewItemCount, [](int misses) { return misses != 0; }));
 }
 
 // ---- Starting ----
@@ -150,9 +159,8 @@ void ReviewSession::showItem(int position)
     if (waits)
         answered_ = false;
     clockRunning_ = waits && settings_.ShowClocks;
-    const auto& left = review_.LifelinesLeft;
-    if (left[ReviewState::CoinToss] != 0 || left[ReviewState::FreeResponse] != 0 || left[ReviewState::ExpertAdvice] != 0)
-        lifelineOffered_ = true;
+    if (anyLifelineLeft())
+        lifelineOffered_ = true;  // never taken back here
     emit progressChanged(
         int(basic::roundHalfEven(double(review_.ReviewItemsReached) / review_.ReviewItemCount * 100)));
     emit controlsChanged();
@@ -230,8 +238,9 @@ void ReviewSession::judge(int choice)
 
 void ReviewSession::updateScore()
 {
+    const auto& tally = review_.ReviewTally;
     if (scored())
-        review_.ReviewScore = reviewScore(review_.ReviewTally[ReviewState::Right], review_.ReviewTally[ReviewState::Wrong]);
+        review_.ReviewScore = reviewScore(tally[ReviewState::Right], tally[ReviewState::Wrong]);
 }
 
 // ---- Moving ----
@@ -297,8 +306,7 @@ void ReviewSession::applyLifeline()
         review_.LifelineChoice = ReviewState::NoLifeline;
         break;
     }
-    const auto& left = review_.LifelinesLeft;
-    if (left[ReviewState::CoinToss] + left[ReviewState::FreeResponse] + left[ReviewState::ExpertAdvice] == 0)
+    if (!anyLifelineLeft())
         lifelineOffered_ = false;
     emit controlsChanged();
 }

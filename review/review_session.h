@@ -89,6 +89,7 @@ private:
     void setStatus(const QString& text, StatusTone tone);
     void setDocument(const QByteArray& rtf);
     void updateScore();
+    bool anyLifelineLeft() const;
     double now() const;
 
     ReviewState& review_;

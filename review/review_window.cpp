@@ -175,19 +175,20 @@ void Quiz800::formUnload()
 
 void Quiz800::tell(ReviewSession::Notice notice, const QString& detail)
 {
-    static const std::map<ReviewSession::Notice, QString> texts = {
-        {ReviewSession::ItemsMissing, "The items of this review test are not in the course, so the test cannot be taken."},
-        {ReviewSession::ConfigNotUpdated, "Your configuration file could not be updated."},
-        {ReviewSession::ScoreNotLogged, "Your score could not be logged."},
-        {ReviewSession::NotSaved, "Your review test could not be saved."},
+    const QString crLf = state.CrLf;
+    const std::map<ReviewSession::Notice, QString> texts = {
+        {ReviewSession::ItemsMissing,
+         "The items of this review test are not in the course, so the test cannot be taken."},
+        {ReviewSession::ConfigNotUpdated, "Your configuration file could not be updated." + crLf},
+        {ReviewSession::ScoreNotLogged, "Your score could not be logged." + crLf},
+        {ReviewSession::NotSaved, "Your review test could not be saved." + crLf},
         {ReviewSession::NotResumable,
          "Your review test was saved, but the configuration file holds too many records for it to be resumed after "
-         "the program is closed." + state.CrLf
+         "the program is closed." + crLf
              + "You can resume it until you close the program. Erasing old tests on the report cards makes room for "
                "the tests to come."}};
-    const bool warning = notice == ReviewSession::NotResumable;
-    state.platform.prompter.message(texts.at(notice) + (detail.isEmpty() ? QString() : state.CrLf + detail),
-                                    Prompter::OkOnly, warning ? Prompter::Exclamation : Prompter::Critical, QString());
+    const auto icon = notice == ReviewSession::NotResumable ? Prompter::Exclamation : Prompter::Critical;
+    state.platform.prompter.message(texts.at(notice) + detail, Prompter::OkOnly, icon, QString());
 }
 
 // ---- Showing the session ----
@@ -212,7 +213,8 @@ void Quiz800::showDocument()
 void Quiz800::showStatus()
 {
     static const std::map<ReviewSession::StatusTone, QColor> colours = {
-        {ReviewSession::Plain, Qt::black}, {ReviewSession::RightTone, RightColour}, {ReviewSession::WrongTone, WrongColour}};
+        {ReviewSession::Plain, Qt::black}, {ReviewSession::RightTone, RightColour},
+        {ReviewSession::WrongTone, WrongColour}};
     Label2->setText(Test->status());
     setTextColour(Label2, colours.at(Test->statusTone()));
 }

@@ -41,7 +41,8 @@ private slots:
         const auto wrong = [](SessionRig& r) { r.session.answer(r.wrongChoice()); };
         QTest::newRow("nothing answered right") << Steps(wrong) << 0 << 1;
         QTest::newRow("first item right") << Steps(right) << 1 << 2;
-        QTest::newRow("next item waits") << Steps([=](SessionRig& r) { right(r), r.session.next(), wrong(r); }) << 1 << 2;
+        QTest::newRow("next item waits")
+            << Steps([=](SessionRig& r) { right(r), r.session.next(), wrong(r); }) << 1 << 2;
         QTest::newRow("back on an answered item") << Steps([=](SessionRig& r) {
             right(r), r.session.next(), right(r), r.session.next(), right(r), r.session.previous();
         }) << 3 << 2;
