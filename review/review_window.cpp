@@ -140,7 +140,7 @@ void Quiz800::connectSession()
     connect(Test, &ReviewSession::tallyChanged, this, &Quiz800::showTally);
     connect(Test, &ReviewSession::controlsChanged, this, &Quiz800::showControls);
     connect(Test, &ReviewSession::progressChanged, ProgressBar1, &QProgressBar::setValue);
-    connect(Test, &ReviewSession::moved, this, &Quiz800::focusAfterMove);
+    connect(Test, &ReviewSession::moved, this, &Quiz800::focusWayOn);
     connect(Test, &ReviewSession::finishOffered, this, &Quiz800::askToFinish);
     connect(Test, &ReviewSession::finished, this, [this] { state.forms.unload("Quiz800"); });
     connect(Test, &ReviewSession::noticed, this, &Quiz800::tell);
@@ -195,13 +195,18 @@ void Quiz800::tell(ReviewSession::Notice notice, const QString& detail)
 
 void Quiz800::showItem(int itemIndex)
 {
-    setWindowTitle(state.edition.TopicTitles.value(state.review.CurrentTopic));
+    setWindowTitle(state.edition.TopicTitles.value(Test->review().CurrentTopic));
+    showItemPicture(itemIndex);
+    for (int i = A; i <= D; ++i)
+        Command1[i]->show();
+}
+
+void Quiz800::showItemPicture(int itemIndex)
+{
     const std::vector<int>& pictures = state.text.ItemPicture;
     const int picture = itemIndex >= 0 && itemIndex < int(pictures.size()) ? pictures[itemIndex] : 0;
     Command1[ViewPicture]->setEnabled(picture != 0);
     ::showItemPicture(state, picture, this);
-    for (int i = A; i <= D; ++i)
-        Command1[i]->show();
 }
 
 void Quiz800::showDocument()
@@ -221,7 +226,7 @@ void Quiz800::showStatus()
 
 void Quiz800::showTally()
 {
-    const ReviewState& review = state.review;
+    const ReviewState& review = Test->review();
     Frame1->showTally(review.ReviewTally, Test->scored(), review.ReviewScore, Test->passing());
     if (state.settings.ShowScoreMeter)
         Meter->showScore(review.ReviewScore, Test->passing());
@@ -274,24 +279,22 @@ void Quiz800::command1Click(int index)
     case Notebook: showRestored("NoteBook"); break;
     case CalculatorButton: showRestored("Calculator"); break;
     case Previous: Test->previous(); break;
-    case ViewPicture: showItem(Test->itemOnScreen()); break;
+    case ViewPicture: showItemPicture(Test->itemOnScreen()); break;
     }
 }
 
 void Quiz800::answer(int choice)
 {
     Test->answer(choice);
-    if (!Test->itemAnswered())
-        RichTextBox1->setFocus();
-    else
-        Command1[state.review.ReviewItemNo != 1 && Test->onLastItem() ? Previous : Next]->setFocus();
+    focusWayOn(true);
 }
 
-void Quiz800::focusAfterMove(bool forward)
+void Quiz800::focusWayOn(bool forward)
 {
+    // The pane while the item waits for its answer; else the button that leads on.
     if (!Test->itemAnswered())
         RichTextBox1->setFocus();
-    else if (state.review.ReviewItemNo == 1)
+    else if (Test->review().ReviewItemNo == 1)
         Command1[Next]->setFocus();
     else
         Command1[forward && !Test->onLastItem() ? Next : Previous]->setFocus();

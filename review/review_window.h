@@ -43,8 +43,9 @@ private:
     void command1Click(int index);
     bool letterKey(QKeyEvent* event);
     void answer(int choice);
-    void focusAfterMove(bool forward);
+    void focusWayOn(bool forward);
     void showItem(int itemIndex);
+    void showItemPicture(int itemIndex);
     void showDocument();
     void showStatus();
     void showTally();
