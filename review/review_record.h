@@ -1,5 +1,5 @@
 // One review test as stored in the configuration file: the saved state it resumes from while
-// in progress, and its report-card entry once completed.
+// in progress, and its report-card entry once completed; and the test in memory to and from it.
 #pragma once
 
 #include <QByteArray>
