@@ -2,9 +2,6 @@
 
 #include "platform/cp1252.h"
 
-#include <algorithm>
-#include <cmath>
-
 const QByteArray TitlePaneRtf = "{\\rtf1\\ansi\\deff0\\deflang1033{\\fonttbl{\\f0\\fswiss Arial;}}\r\n"
                                 "\\viewkind4\\uc1\\pard\\b\\f0\\fs23 RichTextBox1\r\n"
                                 "\\par }\r\n";
@@ -24,25 +21,6 @@ QByteArray rtfEscaped(const QByteArray& text)
 
 constexpr int ChoiceCount = 4;  // answers A to D
 constexpr int ShortestTimeLimit = 5;  // minutes, the shortest the exam set-up offers
-
-// Positions 1..count all name an item from 1 to capacity.
-bool itemsWithin(const std::vector<qint16>& items, int count, int capacity)
-{
-    return std::all_of(items.begin() + 1, items.begin() + count + 1,
-                       [capacity](int item) { return item >= 1 && item <= capacity; });
-}
-
-bool isTimeSpent(float minutes) { return std::isfinite(minutes) && minutes >= 0; }
-
-// Right and Wrong count positions, each of which took at least one of the Tries, and no
-// position holds more misses than it has wrong choices.
-bool talliesWithin(const ReviewRecord& r)
-{
-    const int right = r.Tally[1], wrong = r.Tally[2], tries = r.Tally[3];
-    const bool missesWithin = std::all_of(r.Misses.begin() + 1, r.Misses.begin() + r.ItemCount + 1,
-                                          [](int misses) { return misses <= ChoiceCount - 1; });
-    return right >= 0 && wrong >= 0 && right + wrong <= r.ItemCount && tries >= right + wrong && missesWithin;
-}
 }  // namespace
 
 QByteArray notebookTemplate(const Edition& edition, const QByteArray& userName)
@@ -66,33 +44,6 @@ QByteArray enteredUserName(const QString& typed)
     while (start < typed.size() && typed[start] == ' ')
         ++start;
     return cp1252::fromUnicode(typed.mid(start, 30));
-}
-
-bool resumeReviewTest(ReviewState& review, const ReviewRecord& r, const Edition& edition)
-{
-    const bool sound = r.Kind >= 1 && r.Kind <= edition.TopicCount && r.ItemCount >= 1 && r.ItemCount <= MostTestItems
-                       && r.ItemNo >= 1 && r.ItemNo <= r.ItemCount && r.ItemsReached >= 0
-                       && r.ItemsReached <= r.ItemCount && r.TestType >= 1 && r.TestType <= 4
-                       && isTimeSpent(r.Minutes) && itemsWithin(r.Items, r.ItemCount, edition.ReviewItemCapacity)
-                       && talliesWithin(r);
-    if (!sound)
-        return false;
-    for (int i = 1; i <= 3; ++i) {
-        review.ReviewTally[i] = r.Tally[i];
-        review.LifelinesLeft[i] = r.Lifelines[i];
-    }
-    review.ReviewTally[4] = 0;
-    review.ReviewElapsed = r.Minutes / 1440.0;
-    review.ReviewTestType = r.TestType;
-    review.ReviewItemNo = r.ItemNo;
-    review.ReviewItemsReached = r.ItemsReached;
-    review.ReviewItemCount = r.ItemCount;
-    review.CurrentTopic = r.Kind;
-    for (int i = 1; i <= r.ItemCount; ++i) {
-        review.ReviewOrder[i] = r.Items[i];
-        review.ReviewMisses[i] = r.Misses[i];
-    }
-    return true;
 }
 
 bool resumeExam(ExamState& exam, const ExamRecord& r, const Edition& edition)

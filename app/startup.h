@@ -15,9 +15,8 @@ QByteArray notebookTemplate(const Edition& edition, const QByteArray& userName);
 // The name as kept: leading blanks dropped, at most 30 characters.
 QByteArray enteredUserName(const QString& typed);
 
-// Rebuild the work in progress from its record; false (and nothing changed) when the record is
-// damaged, so that it is never trusted.
-bool resumeReviewTest(ReviewState& review, const ReviewRecord& record, const Edition& edition);
+// Rebuild the exam in progress from its record; false (and nothing changed) when the record is
+// damaged, so that it is never trusted. The review test's, resumeReviewTest, is beside its record.
 bool resumeExam(ExamState& exam, const ExamRecord& record, const Edition& edition);
 
 // The last of "Terminal", "MS LineDraw", "Courier", "Courier New" that the printer offers; empty when none.

@@ -1,6 +1,8 @@
 #include "review/lifeline_dialog.h"
 
 #include "platform/basic.h"
+#include "review/review_session.h"
+#include "review/review_window.h"
 #include "shell/app_state.h"
 #include "shell/help_window.h"
 
@@ -61,35 +63,31 @@ Aladdin::Aladdin(AppState& state) : Form(state, "Aladdin")
     resize(420, 230);
 }
 
+ReviewSession* Aladdin::session() const
+{
+    auto* quiz = dynamic_cast<Quiz800*>(state.forms.find("Quiz800"));
+    return quiz ? &quiz->session() : nullptr;
+}
+
 void Aladdin::formLoad()
 {
-    ReviewState& review = state.review;
-    review.LifelineChoice = 0;  // a free response still pending is dropped here
-    for (int i = 1; i <= 3; ++i) {
-        Label2[i - 1]->setText(basic::Str(review.LifelinesLeft[i]));
-        Option1[i - 1]->setEnabled(review.LifelinesLeft[i] != 0);
+    ReviewSession* test = session();
+    if (test)
+        test->offerLifelines();
+    for (int kind = ReviewState::CoinToss; kind <= ReviewState::ExpertAdvice; ++kind) {
+        Label2[kind - 1]->setText(basic::Str(state.review.LifelinesLeft[kind]));
+        Option1[kind - 1]->setEnabled(test && test->mayChoose(kind));
     }
-    // The coin toss needs two wrong choices still open besides the answer.
-    int open = 0;
-    if (Form* quiz = state.forms.find("Quiz800")) {
-        for (int i = 0; i < 4; ++i) {
-            const auto* answer = quiz->findChild<QPushButton*>(QStringLiteral("Command1(%1)").arg(i));
-            open += answer && answer->isEnabled() ? 1 : 0;
-        }
-    }
-    if (open < 3)
-        Option1[0]->setEnabled(false);
 }
 
 void Aladdin::command1Click(int index)
 {
-    ReviewState& review = state.review;
     switch (index) {
     case Ok:
-        for (int i = 1; i <= 3; ++i) {
-            if (Option1[i - 1]->isChecked()) {
-                review.LifelineChoice = i;
-                --review.LifelinesLeft[i];
+        for (int kind = ReviewState::CoinToss; kind <= ReviewState::ExpertAdvice; ++kind) {
+            if (Option1[kind - 1]->isChecked()) {
+                if (ReviewSession* test = session())
+                    test->chooseLifeline(kind);
                 break;
             }
         }

@@ -10,6 +10,7 @@ class QGroupBox;
 class QLabel;
 class QPushButton;
 class QRadioButton;
+class ReviewSession;
 
 class Aladdin : public Form {
     Q_OBJECT
@@ -21,6 +22,8 @@ protected:
 
 private:
     void command1Click(int index);
+    // The test of the review-test window, which decides what may be chosen and takes the choice.
+    ReviewSession* session() const;
 
     enum Button { Ok, Cancel, HelpButton };
 

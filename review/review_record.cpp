@@ -1,10 +1,26 @@
 #include "review/review_record.h"
 
+#include "platform/basic.h"
 #include "platform/record_file.h"
+#include "shell/app_state.h"
+
+#include <algorithm>
 
 namespace {
 constexpr int Positions = 300;
+constexpr int ChoiceCount = 4;  // answers A to D
+
+// Right and Wrong count positions, each of which took at least one of the Tries, and no
+// position holds more misses than it has wrong choices.
+bool talliesWithin(const ReviewRecord& r)
+{
+    const int right = r.Tally[ReviewState::Right], wrong = r.Tally[ReviewState::Wrong],
+              tries = r.Tally[ReviewState::Tries];
+    const bool missesWithin = std::all_of(r.Misses.begin() + 1, r.Misses.begin() + r.ItemCount + 1,
+                                          [](int misses) { return misses <= ChoiceCount - 1; });
+    return right >= 0 && wrong >= 0 && right + wrong <= r.ItemCount && tries >= right + wrong && missesWithin;
 }
+}  // namespace
 
 ReviewRecord decodeReviewRecord(const QByteArray& bytes)
 {
@@ -53,4 +69,55 @@ QByteArray encodeReviewRecord(const ReviewRecord& r)
     for (int i = 1; i <= Positions; ++i)
         out.byte(r.Misses[i]);
     return out.bytes();
+}
+
+ReviewRecord recordOf(const ReviewState& review, bool scrambled, const QDate& today)
+{
+    ReviewRecord r;
+    r.Kind = quint8(review.CurrentTopic);
+    r.SavedDate = basic::dateText(today).toLatin1();
+    r.ItemNo = qint16(review.ReviewItemNo);
+    r.ItemsReached = qint16(review.ReviewItemsReached);
+    r.ItemCount = qint16(review.ReviewItemCount);
+    r.TestType = quint8(review.ReviewTestType);
+    r.Score = review.ReviewScore;
+    r.TriesPerItem = float(review.ReviewTally[ReviewState::Tries]) / float(review.ReviewItemCount);
+    r.Scrambled = scrambled ? 1 : 0;
+    r.Minutes = float(review.ReviewElapsed * 1440);
+    for (int i = 1; i <= 3; ++i) {
+        r.Tally[i] = qint16(review.ReviewTally[i]);
+        r.Lifelines[i] = quint8(review.LifelinesLeft[i]);
+    }
+    for (int i = 1; i <= review.ReviewItemCount && i <= MostTestItems; ++i) {
+        r.Items[i] = qint16(review.ReviewOrder[i]);
+        r.Misses[i] = quint8(review.ReviewMisses[i]);
+    }
+    return r;
+}
+
+bool resumeReviewTest(ReviewState& review, const ReviewRecord& r, const Edition& edition)
+{
+    const bool sound = r.Kind >= 1 && r.Kind <= edition.TopicCount && r.ItemCount >= 1 && r.ItemCount <= MostTestItems
+                       && r.ItemNo >= 1 && r.ItemNo <= r.ItemCount && r.ItemsReached >= 0
+                       && r.ItemsReached <= r.ItemCount && r.TestType >= 1 && r.TestType <= 4
+                       && isTimeSpent(r.Minutes) && itemsWithin(r.Items, r.ItemCount, edition.ReviewItemCapacity)
+                       && talliesWithin(r);
+    if (!sound)
+        return false;
+    for (int i = 1; i <= 3; ++i) {
+        review.ReviewTally[i] = r.Tally[i];
+        review.LifelinesLeft[i] = r.Lifelines[i];
+    }
+    review.ReviewTally[ReviewState::WildGuesses] = 0;
+    review.ReviewElapsed = r.Minutes / 1440.0;
+    review.ReviewTestType = r.TestType;
+    review.ReviewItemNo = r.ItemNo;
+    review.ReviewItemsReached = r.ItemsReached;
+    review.ReviewItemCount = r.ItemCount;
+    review.CurrentTopic = r.Kind;
+    for (int i = 1; i <= r.ItemCount; ++i) {
+        review.ReviewOrder[i] = r.Items[i];
+        review.ReviewMisses[i] = r.Misses[i];
+    }
+    return true;
 }

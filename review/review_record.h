@@ -1,10 +1,14 @@
 // One review test as stored in the configuration file: the saved state it resumes from while
-// in progress, and its report-card entry once completed.
+// in progress, and its report-card entry once completed; and the test in memory to and from it.
 #pragma once
 
 #include <QByteArray>
+#include <QDate>
 #include <array>
 #include <vector>
+
+struct Edition;
+struct ReviewState;
 
 struct ReviewRecord {
     quint8 Kind = 0;                 // the topic
@@ -25,3 +29,11 @@ struct ReviewRecord {
 
 ReviewRecord decodeReviewRecord(const QByteArray& bytes);
 QByteArray encodeReviewRecord(const ReviewRecord& record);  // 940 bytes
+
+// The test in progress as its record, dated today. Positions after the last stay zero: no reader
+// looks at them.
+ReviewRecord recordOf(const ReviewState& review, bool scrambled, const QDate& today);
+// Rebuilds the test in progress from its record; false (and nothing changed) when the record is
+// damaged, so that it is never trusted. The date, score, tries per item and scramble flag are not
+// read back: the score is worked out again from the tallies, and Wild Guesses start at 0.
+bool resumeReviewTest(ReviewState& review, const ReviewRecord& record, const Edition& edition);

@@ -51,11 +51,11 @@ int countMiss(int& misses, std::array<int, 5>& tally)
     // Never more than three: a waiting item shown again after a resume offers every choice anew.
     misses = std::min(misses + 1, 3);
     if (misses == 1) {
-        ++tally[2];
+        ++tally[ReviewState::Wrong];
         return 1;
     }
     if (misses == 2)
-        ++tally[4];
+        ++tally[ReviewState::WildGuesses];
     return 2;
 }
 
@@ -111,9 +111,9 @@ void recountTallies(ReviewState& review, int droppedTries)
         keptTries += triesAt(review, p);
     }
     auto& tally = review.ReviewTally;
-    tally[1] = right;
-    tally[2] = wrong;
-    tally[3] = std::max(tally[3] - droppedTries, keptTries);
+    tally[ReviewState::Right] = right;
+    tally[ReviewState::Wrong] = wrong;
+    tally[ReviewState::Tries] = std::max(tally[ReviewState::Tries] - droppedTries, keptTries);
     review.ReviewScore = reviewScore(right, wrong);
 }
 }  // namespace

@@ -1,17 +1,29 @@
 // Saving the review test in progress as its record of the configuration file.
 #pragma once
 
+#include <QDate>
+
 class AppState;
+class ConfigFile;
+struct ReviewState;
+struct Settings;
 
 // The largest record number that record 1 can point at, in one byte, as the review test or the
 // exam to resume.
 inline constexpr int MostResumableRecordNo = 255;
 
+// What a save leaves the user to be told: NotResumable on the first save of a test whose record
+// is numbered past what record 1 can hold; it can be resumed only until the program ends.
+enum class ReviewSave { Saved, NotResumable };
+
 // Writes the review test in progress as its record: appended on its first save, rewritten in
 // place on later ones. Record 1 then points at it and keeps the topic's drill level. A finished
 // test is written once more with its final state and is no longer in progress afterwards.
 // A record numbered past what record 1 can hold is still written and can be resumed until the
-// program ends; the user is told once that it cannot be resumed after a restart.
+// program ends.
 // The record and record 1 reach the file together in one step; a file error raises a RuntimeError
 // and leaves both the file and the test in memory as they were.
-void SaveReviewRecord(AppState& state, bool testFinished);
+ReviewSave SaveReviewRecord(ReviewState& review, const Settings& settings, const ConfigFile& config,
+                            const QDate& today, bool testFinished);
+// The same, with the review test, settings, file and date of the program's state.
+ReviewSave SaveReviewRecord(AppState& state, bool testFinished);

@@ -1,55 +1,28 @@
 // Quiz800: the topic review test. One item at a time is answered with A to D until the right
 // choice is found; tallies, a score meter, clocks and a progress bar show how the test goes.
+// The window shows its ReviewSession and passes the user's clicks and keys to it.
 #pragma once
 
+#include "review/quiz_panels.h"
+#include "review/review_session.h"
 #include "shell/enlarge_rtf.h"
 #include "shell/form.h"
 
-#include <QColor>
-#include <QWidget>
 #include <array>
 
 class QFrame;
-class QGroupBox;
 class QLabel;
 class QProgressBar;
 class QPushButton;
 class QTimer;
 class RichTextBox;
 
-// The score meter: a bar that grows upward from the bottom with the score, in the colour of
-// passing or failing, with the pass line beside it.
-class ScoreMeter : public QWidget {
-public:
-    // passLine: the label that points at the pass mark; the meter places it beside the bar.
-    explicit ScoreMeter(QLabel* passLine);
-
-    void setPassMark(int percent);
-    void setScore(float score, const QColor& colour);
-    float score() const { return score_; }
-    QColor colour() const { return colour_; }
-
-    QSize sizeHint() const override { return {92, 300}; }
-
-protected:
-    void paintEvent(QPaintEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override;
-
-private:
-    void placePassLine();
-    QRect barArea() const;
-
-    QLabel* passLine_;
-    int passMark_ = 0;
-    float score_ = 0;
-    QColor colour_;
-};
-
 class Quiz800 : public Form {
     Q_OBJECT
 public:
     explicit Quiz800(AppState& state);
 
+    ReviewSession& session() { return *Test; }
     // Timer1_Timer: the item and elapsed clocks, every 200 ms while a new item waits.
     void timer1Timer();
 
@@ -65,60 +38,33 @@ protected:
 
 private:
     QWidget* makeButtons();
-    QGroupBox* makePerformance();
-    QWidget* makeMeter();
+    void connectSession();
 
-    void newTest();
-    void takeUp();
-    bool dropUnknownPositions();
-    void forgetSavedTest();
     void command1Click(int index);
     bool letterKey(QKeyEvent* event);
-    void checkAnswer(int letter, int buttonIndex);
-    void showItem(int position);
+    void answer(int choice);
+    void focusWayOn(bool forward);
+    void showItem(int itemIndex);
+    void showItemPicture(int itemIndex);
+    void showDocument();
+    void showStatus();
     void showTally();
-    void drawScoreMeter();
-    void addItemTime(double days);
-    void showExplanation();
-    void showText(const QByteArray& rtf);
-    void showItemPicture(int index);
-    void next();
-    void previous();
-    void applyLifeline();
-    void coinToss();
-    void finish();
+    void showControls();
+    void askToFinish();
+    void tell(ReviewSession::Notice notice, const QString& detail);
     void showRestored(const QString& name);
-    int passMark() const;
-    double now() const;
+
+    ReviewSession* Test = nullptr;
 
     // Controls; Command1 index 4 is not used.
     std::array<QPushButton*, 13> Command1{};
     RichTextBox* RichTextBox1 = nullptr;
     QFrame* Shape4 = nullptr;  // under the text: its width sets the text's right margin
     QLabel* Label2 = nullptr;  // status line
-    QGroupBox* Frame1 = nullptr;
-    QLabel* Label3 = nullptr;   // Right
-    QLabel* Label4 = nullptr;   // Wrong
-    QLabel* Label5 = nullptr;   // Tries
-    QLabel* Label11 = nullptr;  // Wild Guesses
-    QLabel* Label6 = nullptr;   // score
-    QLabel* Label8 = nullptr;   // Item Time
-    QLabel* Label7 = nullptr;   // Elapsed Time
-    ScoreMeter* Shape1 = nullptr;
-    QLabel* Label1 = nullptr;   // pass line
-    QLabel* Label9 = nullptr;   // 100%
-    QLabel* Label10 = nullptr;  // 0%
-    QLabel* HandShake = nullptr;
+    PerformanceFrame* Frame1 = nullptr;
+    MeterColumn* Meter = nullptr;  // Shape1 with its scale, pass line and hand shake
     QProgressBar* ProgressBar1 = nullptr;
     QTimer* Timer1 = nullptr;
 
-    // The window's own state while it is loaded.
-    const int ChoiceCount = 4;
-    int AnswerKey = 0;
-    int LetterGiven = 0;
-    double ItemShownAt = 0;
-    QByteArray QuestionRtf;
-    QByteArray ExplanationRtf;
     RtfCopies Text;  // NormalText and EnlargedText
-    bool TestFinished = false;
 };

@@ -15,6 +15,9 @@
 
 // The review test in progress.
 struct ReviewState {
+    enum Tally { Right = 1, Wrong, Tries, WildGuesses };                // slots of ReviewTally
+    enum Lifeline { NoLifeline = 0, CoinToss, FreeResponse, ExpertAdvice };  // of LifelinesLeft, LifelineChoice
+
     int ReviewItemNo = 0;          // position shown; 0 = no test in progress
     int ReviewItemsReached = 0;
     int ReviewItemCount = 0;
@@ -22,11 +25,11 @@ struct ReviewState {
     int CurrentTopic = 1;
     std::vector<int> ReviewOrder = std::vector<int>(MostTestItems + 1, 0);
     std::vector<int> ReviewMisses = std::vector<int>(MostTestItems + 1, 0);
-    std::array<int, 5> ReviewTally{};     // 1..4: right, wrong, tries, wild guesses
+    std::array<int, 5> ReviewTally{};     // 1..4, by Tally
     float ReviewScore = 0;
     double ReviewElapsed = 0;             // days
-    std::array<int, 4> LifelinesLeft{};   // 1..3
-    int LifelineChoice = 0;
+    std::array<int, 4> LifelinesLeft{};   // 1..3, by Lifeline
+    int LifelineChoice = NoLifeline;
     int ReviewRecordNo = 0;
 };
 

@@ -6,6 +6,8 @@
 #include "shell/config_rewrite.h"
 
 #include <QFile>
+#include <algorithm>
+#include <cmath>
 
 ConfigRecord decodeConfigRecord(const QByteArray& bytes, const Edition& edition)
 {
@@ -146,3 +148,11 @@ void appendScoreLog(const ConfigFile& file, int kind, float score, const QDate& 
 {
     file.update([&](ConfigRecord& r) { logScore(r, kind, score, today); });
 }
+
+bool itemsWithin(const std::vector<qint16>& items, int count, int capacity)
+{
+    return std::all_of(items.begin() + 1, items.begin() + count + 1,
+                       [capacity](int item) { return item >= 1 && item <= capacity; });
+}
+
+bool isTimeSpent(float minutes) { return std::isfinite(minutes) && minutes >= 0; }
