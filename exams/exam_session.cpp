@@ -212,7 +212,7 @@ void ExamSession::answer(int choice)
 
 void ExamSession::next()
 {
-    if (TimeExpired)
+    if (!nextEnabled())
         return;
     if (structured()) {  // Next only arms Confirm
         PreviousOn = true;
@@ -236,7 +236,7 @@ void ExamSession::next()
 
 void ExamSession::previous()
 {
-    if (TimeExpired)
+    if (!previousEnabled())
         return;
     int i = 0;
     commitAnswer(i);
