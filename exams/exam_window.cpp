@@ -16,7 +16,6 @@
 #include <algorithm>
 #include <QLabel>
 #include <QListWidget>
-#include <QPainter>
 #include <QProgressBar>
 #include <QScrollBar>
 #include <QPushButton>
@@ -30,11 +29,9 @@ constexpr int ExamTestHelpPage = 11;
 constexpr int AnswerCount = 4;
 constexpr int ClockInterval = 200;  // ms
 constexpr int BlinkInterval = 300;  // ms
-constexpr int SolidBorder = 1;
-constexpr int InsideSolidBorder = 6;
 const QColor ActiveListColour(0, 255, 0);
 const QColor IdleListColour(192, 192, 192);
-const QColor WarningColour(255, 0, 0);
+const QColor WarningColour(255, 0, 0);  // the clock's warning
 
 QFont enlarged(QFont font, double points, bool bold)
 {
@@ -52,31 +49,6 @@ void setBackColour(QListWidget* list, const QColor& colour)
     list->setPalette(colours);
 }
 }  // namespace
-
-BorderShape::BorderShape(QWidget* parent) : QWidget(parent)
-{
-    setAttribute(Qt::WA_TransparentForMouseEvents);
-}
-
-void BorderShape::setBorderStyle(int style)
-{
-    BorderStyle = style;
-    update();
-}
-
-void BorderShape::paintEvent(QPaintEvent*)
-{
-    // Solid is a heavy frame at the edge, inside solid a light one within it: switching pulses.
-    const int width = BorderStyle == SolidBorder ? 5 : 2;
-    QPainter painter(this);
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(WarningColour);
-    const QRect outer = rect();
-    const QRect inner = outer.adjusted(width, width, -width, -width);
-    QRegion frame = QRegion(outer).subtracted(QRegion(inner));
-    painter.setClipRegion(frame);
-    painter.drawRect(outer);
-}
 
 ExamTest::ExamTest(AppState& state) : Form(state, "ExamTest", ExamTestSlot)
 {
@@ -161,24 +133,6 @@ QWidget* ExamTest::makeItemPane()
     return pane;
 }
 
-QWidget* ExamTest::makeFinishedButton()
-{
-    // The button sits inside the red frame, which covers it without taking its clicks.
-    auto* holder = new QWidget;
-    auto* grid = new QGridLayout(holder);
-    grid->setContentsMargins(0, 0, 0, 0);
-    auto* inset = new QVBoxLayout;
-    inset->setContentsMargins(7, 7, 7, 7);
-    inset->addWidget(makeButton(Finished, "&Finished"));
-    grid->addLayout(inset, 0, 0);
-    Shape1 = new BorderShape;
-    Shape1->setObjectName("Shape1");
-    Shape1->hide();
-    grid->addWidget(Shape1, 0, 0);
-    Shape1->raise();
-    return holder;
-}
-
 QWidget* ExamTest::makeSidePane()
 {
     Label1[1] = new QLabel("Time Remaining: ");
@@ -216,7 +170,9 @@ QWidget* ExamTest::makeSidePane()
     buttons->addWidget(makeButton(CalculatorButton, "C&alculator"), 0, 1);
     buttons->addWidget(makeButton(HelpButton, "&Help"), 1, 0);
     buttons->addWidget(makeButton(Break, "&Break"), 1, 1);
-    buttons->addWidget(makeFinishedButton(), 2, 0, 1, 2);
+    Shape1 = new BorderShape;
+    Shape1->setObjectName("Shape1");
+    buttons->addWidget(framedButton(makeButton(Finished, "&Finished"), Shape1), 2, 0, 1, 2);
     Command1[Finished]->setMinimumHeight(40);
     Command1[Finished]->setFont(enlarged(font(), 2, true));
 
@@ -356,13 +312,10 @@ void ExamTest::showExpiry()
     Timer2->stop();
     ItemRtf.set(QByteArray());
     RichTextBox1->setTextRTF(QByteArray());
-    Shape1->setBorderStyle(SolidBorder);
+    Shape1->setBorderStyle(BorderShape::Solid);
 }
 
-void ExamTest::timer2Tick()
-{
-    Shape1->setBorderStyle(Shape1->borderStyle() == SolidBorder ? InsideSolidBorder : SolidBorder);
-}
+void ExamTest::timer2Tick() { Shape1->blink(); }
 
 void ExamTest::resizeEvent(QResizeEvent* event)
 {

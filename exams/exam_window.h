@@ -3,6 +3,7 @@
 #pragma once
 
 #include "exams/exam_session.h"
+#include "exams/finished_frame.h"
 #include "shell/enlarge_rtf.h"
 #include "shell/form.h"
 
@@ -16,22 +17,6 @@ class QProgressBar;
 class QPushButton;
 class QTimer;
 class RichTextBox;
-
-// The red frame drawn around the Finished button; it blinks by switching its border style
-// between solid (1) and inside solid (6).
-class BorderShape : public QWidget {
-    Q_OBJECT
-public:
-    explicit BorderShape(QWidget* parent = nullptr);
-    int borderStyle() const { return BorderStyle; }
-    void setBorderStyle(int style);
-
-protected:
-    void paintEvent(QPaintEvent* event) override;
-
-private:
-    int BorderStyle = 1;
-};
 
 class ExamTest : public Form {
     Q_OBJECT
@@ -52,7 +37,6 @@ protected:
 private:
     QWidget* makeItemPane();
     QWidget* makeSidePane();
-    QWidget* makeFinishedButton();
     QPushButton* makeButton(int index, const QString& caption);
 
     void fillLists();
