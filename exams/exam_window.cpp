@@ -10,16 +10,12 @@
 #include "shell/picture_window.h"
 
 #include <QGridLayout>
-#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QKeyEvent>
-#include <algorithm>
 #include <QLabel>
 #include <QListWidget>
 #include <QProgressBar>
-#include <QScrollBar>
 #include <QPushButton>
-#include <QSignalBlocker>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -29,8 +25,6 @@ constexpr int ExamTestHelpPage = 11;
 constexpr int AnswerCount = 4;
 constexpr int ClockInterval = 200;  // ms
 constexpr int BlinkInterval = 300;  // ms
-const QColor ActiveListColour(0, 255, 0);
-const QColor IdleListColour(192, 192, 192);
 const QColor WarningColour(255, 0, 0);  // the clock's warning
 
 QFont enlarged(QFont font, double points, bool bold)
@@ -40,14 +34,6 @@ QFont enlarged(QFont font, double points, bool bold)
     return font;
 }
 
-void setBackColour(QListWidget* list, const QColor& colour)
-{
-    QPalette colours = list->palette();
-    colours.setColor(QPalette::Base, colour);
-    // The answered list is often disabled: its entries must stay readable on the grey.
-    colours.setColor(QPalette::Disabled, QPalette::Text, QColor(70, 70, 70));
-    list->setPalette(colours);
-}
 }  // namespace
 
 ExamTest::ExamTest(AppState& state) : Form(state, "ExamTest", ExamTestSlot)
@@ -56,7 +42,8 @@ ExamTest::ExamTest(AppState& state) : Form(state, "ExamTest", ExamTestSlot)
     session = new ExamSession(state.exam, state.text, state.edition, state.platform.clock, state.platform.random,
                               [&state](bool cancelled, bool finished) { return runExamClosingRules(state, cancelled, finished); },
                               this);
-    connect(session, &ExamSession::progressChanged, this, &ExamTest::fillLists);
+    Frame1 = new ExamLists(*session, this);
+    connect(session, &ExamSession::progressChanged, Frame1, &ExamLists::fill);
     connect(session, &ExamSession::itemShown, this, &ExamTest::showItem);
     connect(session, &ExamSession::controlsChanged, this, &ExamTest::render);
     connect(session, &ExamSession::clockChanged, this, &ExamTest::showClock);
@@ -142,28 +129,6 @@ QWidget* ExamTest::makeSidePane()
 
     ProgressBar1 = new QProgressBar;
     ProgressBar1->setObjectName("ProgressBar1");
-    ProgressBar1->setRange(0, 100);
-    ProgressBar1->setValue(0);
-
-    // The two lists side by side, answered on the left, each in position order.
-    Frame1 = new QGroupBox;
-    Frame1->setObjectName("Frame1");
-    auto* lists = new QHBoxLayout(Frame1);
-    for (int i = 0; i < int(List1.size()); ++i) {
-        List1[i] = new QListWidget;
-        List1[i]->setObjectName(QStringLiteral("List1(%1)").arg(i));
-        List1[i]->setFont(fixedPitchFont());
-        List1[i]->installEventFilter(this);
-        lists->addWidget(List1[i]);
-        const auto list = ExamSession::List(i);
-        connect(List1[i], &QListWidget::currentRowChanged, this, [this, list](int row) {
-            if (row >= 0)
-                session->selectEntry(list, row);
-        });
-        connect(List1[i], &QListWidget::itemClicked, this, [this, list](QListWidgetItem* item) {
-            session->clickEntry(list, List1[list]->row(item));
-        });
-    }
 
     auto* buttons = new QGridLayout;
     buttons->addWidget(makeButton(ViewPicture, "&View Picture"), 0, 0);
@@ -195,19 +160,6 @@ void ExamTest::formLoad()
     Timer1->start();
 }
 
-void ExamTest::fillLists()
-{
-    for (int i = 0; i < int(List1.size()); ++i) {
-        QListWidget* list = List1[i];
-        const QSignalBlocker quiet(list);
-        const int scrolled = list->verticalScrollBar()->value();
-        list->clear();
-        list->addItems(session->entries(ExamSession::List(i)));
-        list->verticalScrollBar()->setValue(scrolled);
-    }
-    Frame1->setTitle(session->frameCaption());
-}
-
 void ExamTest::showItem()
 {
     setWindowTitle(session->title());
@@ -231,8 +183,8 @@ void ExamTest::render(ExamSession::Focus focus)
     enabled.emplace_back(Command1[Break], session->actionsEnabled());
     enabled.emplace_back(Command1[Unsure], session->actionsEnabled());
     enabled.emplace_back(Command1[ViewPicture], session->picture() != 0);
-    for (int i = 0; i < int(List1.size()); ++i)
-        enabled.emplace_back(List1[i], session->listEnabled(ExamSession::List(i)));
+    for (const auto which : {ExamSession::AnsweredList, ExamSession::RemainingList})
+        enabled.emplace_back(Frame1->list(which), session->listEnabled(which));
     for (const auto& [control, on] : enabled)
         if (on)
             control->setEnabled(true);
@@ -247,12 +199,7 @@ void ExamTest::render(ExamSession::Focus focus)
     Command1[Break]->setText(session->closeCancels() ? "&Cancel" : "&Break");
     Label1[0]->setText(session->answerText());
     ProgressBar1->setValue(session->progress());
-    for (int i = 0; i < int(List1.size()); ++i) {
-        const auto list = ExamSession::List(i);
-        setBackColour(List1[i], session->activeList() == list ? ActiveListColour : IdleListColour);
-        const QSignalBlocker quiet(List1[i]);
-        List1[i]->setCurrentRow(session->selectedRow(list));
-    }
+    Frame1->showSelection();
     Shape1->setVisible(session->finishedFramed());
     if (session->finishedBlinks() && !Timer2->isActive())
         Timer2->start();
@@ -344,8 +291,7 @@ void ExamTest::formUnload()
 {
     Timer1->stop();
     Timer2->stop();
-    for (QListWidget* list : List1)
-        list->blockSignals(true);  // their teardown must not show items
+    Frame1->quieten();
     state.forms.unload("PictForm");
     storePosition(true);
     setMainMenuEnabled(state, true);

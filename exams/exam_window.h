@@ -2,6 +2,7 @@
 // answered and remaining lists, the clock) and hands the user's clicks and keys to it.
 #pragma once
 
+#include "exams/exam_lists.h"
 #include "exams/exam_session.h"
 #include "exams/finished_frame.h"
 #include "shell/enlarge_rtf.h"
@@ -10,9 +11,7 @@
 #include <array>
 
 class QFrame;
-class QGroupBox;
 class QLabel;
-class QListWidget;
 class QProgressBar;
 class QPushButton;
 class QTimer;
@@ -39,7 +38,6 @@ private:
     QWidget* makeSidePane();
     QPushButton* makeButton(int index, const QString& caption);
 
-    void fillLists();
     void showItem();
     void render(ExamSession::Focus focus);
     void showClock(const Countdown& clock);
@@ -52,8 +50,7 @@ private:
 
     ExamSession* session = nullptr;
     std::array<QPushButton*, 13> Command1{};  // 0..3 the answers; there is no 4
-    QGroupBox* Frame1 = nullptr;
-    std::array<QListWidget*, 2> List1{};
+    ExamLists* Frame1 = nullptr;
     std::array<QLabel*, 2> Label1{};
     RichTextBox* RichTextBox1 = nullptr;
     QProgressBar* ProgressBar1 = nullptr;
