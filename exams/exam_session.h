@@ -69,7 +69,6 @@ public:
     bool closeCancels() const { return CloseCancels; }
     bool finishedBlinks() const { return Blinking && !TimeExpired; }
     bool finishedFramed() const { return Blinking || TimeExpired; }
-    bool timeExpired() const { return TimeExpired; }
     int remainingCount() const { return int(Lists[RemainingList].size()); }
     QString title() const { return Title; }
     QByteArray itemRtf() const { return ItemRtf; }

@@ -2,7 +2,6 @@
 
 #include "exams/exam_rules.h"
 #include "exams/exam_scoring.h"
-#include "platform/basic.h"
 #include "platform/rich_text_box.h"
 #include "shell/app_state.h"
 #include "shell/main_menu.h"
@@ -33,7 +32,6 @@ QFont enlarged(QFont font, double points, bool bold)
     font.setBold(bold);
     return font;
 }
-
 }  // namespace
 
 ExamTest::ExamTest(AppState& state) : Form(state, "ExamTest", ExamTestSlot)
