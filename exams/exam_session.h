@@ -123,6 +123,6 @@ private:
     QString Title;
     QByteArray ItemRtf;
     int Picture = 0;
-    QString AnswerText;
+    QString AnswerText = "Your Answer: ";  // until an item shows
     int Progress = 0;
 };
