@@ -161,12 +161,17 @@ void ExamTest::formLoad()
 void ExamTest::showItem()
 {
     setWindowTitle(session->title());
-    ItemRtf.set(session->itemRtf());
-    RichTextBox1->setTextRTF(ItemRtf.forWindow(isMaximised()));
+    showItemText();
     if (session->picture() != 0)
         showItemPicture();
     else
         state.forms.unload("PictForm");
+}
+
+void ExamTest::showItemText()
+{
+    ItemRtf.set(session->itemRtf());
+    RichTextBox1->setTextRTF(ItemRtf.forWindow(isMaximised()));
 }
 
 void ExamTest::render(ExamSession::Focus focus)
@@ -255,8 +260,7 @@ void ExamTest::showExpiry()
 {
     Timer1->stop();
     Timer2->stop();
-    ItemRtf.set(QByteArray());
-    RichTextBox1->setTextRTF(QByteArray());
+    showItemText();  // emptied
     Shape1->setBorderStyle(BorderShape::Solid);
 }
 

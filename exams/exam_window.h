@@ -39,6 +39,7 @@ private:
     QPushButton* makeButton(int index, const QString& caption);
 
     void showItem();
+    void showItemText();
     void render(ExamSession::Focus focus);
     void showClock(const Countdown& clock);
     void showExpiry();
