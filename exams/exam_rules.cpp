@@ -21,8 +21,6 @@ QString answeredEntry(int position, int answer, bool unsure)
     return fourWide(position) + "  " + answerLetter(answer) + (unsure ? "?" : "");
 }
 
-int entryPosition(const QString& entry) { return entry.simplified().section(' ', 0, 0).toInt(); }
-
 QString answerLetter(int answer) { return QChar('A' + answer - 1); }
 
 QString listFrameCaption(int answered, int remaining)

@@ -19,8 +19,6 @@ QString fourWide(int value);
 // two blanks, the answer letter and "?" when marked unsure. Text order is position order.
 QString remainingEntry(int position);
 QString answeredEntry(int position, int answer, bool unsure);
-// The position an entry stands for: its leading number.
-int entryPosition(const QString& entry);
 QString answerLetter(int answer);  // 1..4 gives A..D
 
 QString listFrameCaption(int answered, int remaining);

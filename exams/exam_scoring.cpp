@@ -5,7 +5,6 @@
 #include "platform/runtime_error.h"
 #include "review/review_save.h"
 #include "shell/app_state.h"
-#include "shell/main_menu_link.h"
 
 #include <algorithm>
 
@@ -110,21 +109,31 @@ void tellPoorExamDropped(AppState& state)
 
 }  // namespace
 
+QByteArray examItemText(const ExamState& exam, const TextStore& text, const Edition& edition, int position)
+{
+    const bool custom = exam.ExamChoice == edition.CustomExamNo();
+    const std::vector<QByteArray>& items = custom ? text.ReviewItems : text.MockExamItems;
+    const int itemNo = exam.ExamItems[position];
+    return itemNo >= 1 && itemNo < int(items.size()) ? items[itemNo] : QByteArray();
+}
+
 QByteArray examItemText(const AppState& state, int position)
 {
-    const bool custom = state.exam.ExamChoice == state.edition.CustomExamNo();
-    const std::vector<QByteArray>& items = custom ? state.text.ReviewItems : state.text.MockExamItems;
-    const int itemNo = state.exam.ExamItems[position];
-    return itemNo >= 1 && itemNo < int(items.size()) ? items[itemNo] : QByteArray();
+    return examItemText(state.exam, state.text, state.edition, position);
+}
+
+int examItemPicture(const ExamState& exam, const TextStore& text, const Edition& edition, int position)
+{
+    if (exam.ExamChoice != edition.CustomExamNo())
+        return 0;
+    const int itemNo = exam.ExamItems[position];
+    const std::vector<int>& pictures = text.ItemPicture;
+    return itemNo >= 1 && itemNo < int(pictures.size()) ? pictures[itemNo] : 0;
 }
 
 int examItemPicture(const AppState& state, int position)
 {
-    if (state.exam.ExamChoice != state.edition.CustomExamNo())
-        return 0;
-    const int itemNo = state.exam.ExamItems[position];
-    const std::vector<int>& pictures = state.text.ItemPicture;
-    return itemNo >= 1 && itemNo < int(pictures.size()) ? pictures[itemNo] : 0;
+    return examItemPicture(state.exam, state.text, state.edition, position);
 }
 
 int SaveExamRecord(AppState& state, bool examFinished)
@@ -169,12 +178,12 @@ int SaveExamRecord(AppState& state, bool examFinished)
     return recordNo;
 }
 
-void runExamClosingRules(AppState& state, bool cancelled, bool examFinished)
+ExamClosing runExamClosingRules(AppState& state, bool cancelled, bool examFinished)
 {
     ExamState& exam = state.exam;
     if (cancelled) {
         exam.ExamCurrentItem = 0;  // nothing is written; a resumed exam keeps its record
-        return;
+        return ExamClosing::Cancelled;
     }
     int recordNo = 0;
     try {
@@ -183,9 +192,5 @@ void runExamClosingRules(AppState& state, bool cancelled, bool examFinished)
         state.platform.prompter.message("Your exam could not be saved.\r\n" + error.Description, Prompter::OkOnly,
                                         Prompter::Critical, QString());
     }
-    RefreshMainMenu(state);
-    if (!examFinished || recordNo == 0)
-        return;
-    state.forms.unload("Results");
-    state.forms.show("Results");
+    return examFinished && recordNo != 0 ? ExamClosing::ResultsReady : ExamClosing::Saved;
 }

@@ -6,12 +6,17 @@
 #include <QByteArray>
 
 class AppState;
+struct Edition;
+struct ExamState;
+struct TextStore;
 
 // The item text at a position of the exam in memory: a review item for the custom exam, else an
 // item of the prepared exams; empty for an item number that names no item.
+QByteArray examItemText(const ExamState& exam, const TextStore& text, const Edition& edition, int position);
 QByteArray examItemText(const AppState& state, int position);
 // The picture mark of the item at a position: only review items (the custom exam) have pictures;
 // 0 for none.
+int examItemPicture(const ExamState& exam, const TextStore& text, const Edition& edition, int position);
 int examItemPicture(const AppState& state, int position);
 
 // Scores the exam in memory (ExamScore; answers never committed are cleared and count as wrong)
@@ -23,6 +28,9 @@ int examItemPicture(const AppState& state, int position);
 // RuntimeError and leaves the file, the exam in progress and the drill levels as they were.
 int SaveExamRecord(AppState& state, bool examFinished);
 
+// How an exam ended: dropped, saved, or finished and saved with results to show.
+enum class ExamClosing { Cancelled, Saved, ResultsReady };
+
 // What happens once the exam window has closed. cancelled: it closed by "&Cancel" (nothing is
-// saved); otherwise the exam is saved, and when finished its results are shown.
-void runExamClosingRules(AppState& state, bool cancelled, bool examFinished);
+// saved); otherwise the exam is saved (a save that fails is reported to the user).
+ExamClosing runExamClosingRules(AppState& state, bool cancelled, bool examFinished);

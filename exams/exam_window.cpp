@@ -1,9 +1,7 @@
 #include "exams/exam_window.h"
 
-#include "exams/exam_record.h"
 #include "exams/exam_rules.h"
 #include "exams/exam_scoring.h"
-#include "platform/basic.h"
 #include "platform/rich_text_box.h"
 #include "shell/app_state.h"
 #include "shell/main_menu_link.h"
@@ -11,29 +9,22 @@
 #include "shell/picture_window.h"
 
 #include <QGridLayout>
-#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QKeyEvent>
-#include <algorithm>
 #include <QLabel>
 #include <QListWidget>
-#include <QPainter>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QSignalBlocker>
 #include <QTimer>
 #include <QVBoxLayout>
 
 namespace {
 constexpr int ExamTestSlot = 3;
 constexpr int ExamTestHelpPage = 11;
+constexpr int AnswerCount = 4;
 constexpr int ClockInterval = 200;  // ms
 constexpr int BlinkInterval = 300;  // ms
-constexpr int SolidBorder = 1;
-constexpr int InsideSolidBorder = 6;
-const QColor ActiveListColour(0, 255, 0);
-const QColor IdleListColour(192, 192, 192);
-const QColor WarningColour(255, 0, 0);
+const QColor WarningColour(255, 0, 0);  // the clock's warning
 
 QFont enlarged(QFont font, double points, bool bold)
 {
@@ -41,45 +32,22 @@ QFont enlarged(QFont font, double points, bool bold)
     font.setBold(bold);
     return font;
 }
-
-void setBackColour(QListWidget* list, const QColor& colour)
-{
-    QPalette colours = list->palette();
-    colours.setColor(QPalette::Base, colour);
-    // The answered list is often disabled: its entries must stay readable on the grey.
-    colours.setColor(QPalette::Disabled, QPalette::Text, QColor(70, 70, 70));
-    list->setPalette(colours);
-}
 }  // namespace
-
-BorderShape::BorderShape(QWidget* parent) : QWidget(parent)
-{
-    setAttribute(Qt::WA_TransparentForMouseEvents);
-}
-
-void BorderShape::setBorderStyle(int style)
-{
-    BorderStyle = style;
-    update();
-}
-
-void BorderShape::paintEvent(QPaintEvent*)
-{
-    // Solid is a heavy frame at the edge, inside solid a light one within it: switching pulses.
-    const int width = BorderStyle == SolidBorder ? 5 : 2;
-    QPainter painter(this);
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(WarningColour);
-    const QRect outer = rect();
-    const QRect inner = outer.adjusted(width, width, -width, -width);
-    QRegion frame = QRegion(outer).subtracted(QRegion(inner));
-    painter.setClipRegion(frame);
-    painter.drawRect(outer);
-}
 
 ExamTest::ExamTest(AppState& state) : Form(state, "ExamTest", ExamTestSlot)
 {
     setWindowTitle("Practice Exam");
+    session = new ExamSession(state.exam, state.text, state.edition, state.platform.clock, state.platform.random,
+                              [&state](bool cancelled, bool finished) { return runExamClosingRules(state, cancelled, finished); },
+                              this);
+    Frame1 = new ExamLists(*session, this);
+    connect(session, &ExamSession::progressChanged, Frame1, &ExamLists::fill);
+    connect(session, &ExamSession::itemShown, this, &ExamTest::showItem);
+    connect(session, &ExamSession::controlsChanged, this, &ExamTest::render);
+    connect(session, &ExamSession::clockChanged, this, &ExamTest::showClock);
+    connect(session, &ExamSession::expired, this, &ExamTest::showExpiry);
+    connect(session, &ExamSession::closeRequested, this, &ExamTest::close);
+    connect(session, &ExamSession::closed, this, [&state](ExamClosing closing) { showExamClosing(state, closing); });
 
     Timer1 = new QTimer(this);
     Timer1->setInterval(ClockInterval);
@@ -123,7 +91,7 @@ QWidget* ExamTest::makeItemPane()
 
     auto* answers = new QHBoxLayout;
     const QString letters = "ABCD";
-    for (int i = 0; i < ChoiceCount; ++i) {
+    for (int i = 0; i < AnswerCount; ++i) {
         QPushButton* button = makeButton(i, letters.mid(i, 1));
         button->setFont(enlarged(font(), 5, true));
         button->setFixedSize(56, 48);
@@ -150,24 +118,6 @@ QWidget* ExamTest::makeItemPane()
     return pane;
 }
 
-QWidget* ExamTest::makeFinishedButton()
-{
-    // The button sits inside the red frame, which covers it without taking its clicks.
-    auto* holder = new QWidget;
-    auto* grid = new QGridLayout(holder);
-    grid->setContentsMargins(0, 0, 0, 0);
-    auto* inset = new QVBoxLayout;
-    inset->setContentsMargins(7, 7, 7, 7);
-    inset->addWidget(makeButton(Finished, "&Finished"));
-    grid->addLayout(inset, 0, 0);
-    Shape1 = new BorderShape;
-    Shape1->setObjectName("Shape1");
-    Shape1->hide();
-    grid->addWidget(Shape1, 0, 0);
-    Shape1->raise();
-    return holder;
-}
-
 QWidget* ExamTest::makeSidePane()
 {
     Label1[1] = new QLabel("Time Remaining: ");
@@ -177,41 +127,15 @@ QWidget* ExamTest::makeSidePane()
 
     ProgressBar1 = new QProgressBar;
     ProgressBar1->setObjectName("ProgressBar1");
-    ProgressBar1->setRange(0, 100);
-    ProgressBar1->setValue(0);
-
-    // The two lists side by side, answered on the left; both sort by their text.
-    Frame1 = new QGroupBox;
-    Frame1->setObjectName("Frame1");
-    auto* lists = new QHBoxLayout(Frame1);
-    for (int i = 0; i < int(List1.size()); ++i) {
-        List1[i] = new QListWidget;
-        List1[i]->setObjectName(QStringLiteral("List1(%1)").arg(i));
-        List1[i]->setFont(fixedPitchFont());
-        List1[i]->setSortingEnabled(true);
-        List1[i]->installEventFilter(this);
-        lists->addWidget(List1[i]);
-        connect(List1[i], &QListWidget::currentRowChanged, this, [this, i](int row) {
-            if (row >= 0)
-                list1Click(i);
-        });
-        // A click on the entry already selected shows it too, when it is not the one on show.
-        connect(List1[i], &QListWidget::itemClicked, this, [this, i](QListWidgetItem* item) {
-            if (ActiveList != i || entryPosition(item->text()) != state.exam.ExamCurrentItem)
-                list1Click(i);
-        });
-    }
-    setBackColour(List1[AnsweredList], IdleListColour);
-    setBackColour(List1[RemainingList], ActiveListColour);
-    List1[AnsweredList]->setEnabled(false);
 
     auto* buttons = new QGridLayout;
     buttons->addWidget(makeButton(ViewPicture, "&View Picture"), 0, 0);
     buttons->addWidget(makeButton(CalculatorButton, "C&alculator"), 0, 1);
     buttons->addWidget(makeButton(HelpButton, "&Help"), 1, 0);
     buttons->addWidget(makeButton(Break, "&Break"), 1, 1);
-    buttons->addWidget(makeFinishedButton(), 2, 0, 1, 2);
-    Command1[ViewPicture]->setEnabled(false);
+    Shape1 = new BorderShape;
+    Shape1->setObjectName("Shape1");
+    buttons->addWidget(framedButton(makeButton(Finished, "&Finished"), Shape1), 2, 0, 1, 2);
     Command1[Finished]->setMinimumHeight(40);
     Command1[Finished]->setFont(enlarged(font(), 2, true));
 
@@ -226,221 +150,79 @@ QWidget* ExamTest::makeSidePane()
     return pane;
 }
 
-bool ExamTest::structured() const { return state.exam.ExamStructured == 1; }
-
 void ExamTest::formLoad()
 {
     restorePosition();
-    ExamFinished = false;
     setMainMenuEnabled(state, false);
-    loadLists();
-    updateFrameCaption();
-    Closing = false;
-    HasPicture = false;
-    if (structured())
-        Command1[Next]->setEnabled(false);
-
-    ExamState& exam = state.exam;
-    if (List1[RemainingList]->count() > 0) {
-        selectEntry(RemainingList, 0);
-    } else {
-        startBlinking();
-        // The saved position; a structured exam takes its items in order, from the first.
-        selectEntry(AnsweredList, structured() ? 0 : exam.ExamCurrentItem - 1);
-    }
-    if (state.edition.ExamLoadSetsCloseCaption)
-        Command1[Break]->setText(exam.ExamCurrentItem == 1 ? "&Cancel" : "&Break");
-    TimeExpired = false;
-    ClockStart = state.platform.clock.now();
+    session->start();
     Timer1->start();
 }
 
-void ExamTest::loadLists()
+void ExamTest::showItem()
 {
-    ExamState& exam = state.exam;
-    if (exam.ExamCurrentItem != 0) {  // resuming: answered positions were saved committed
-        for (int n = 1; n <= exam.ExamItemCount; ++n) {
-            if (exam.ExamAnswers[n] != 0) {
-                addEntry(AnsweredList, answeredEntryOf(n));
-                exam.ExamAnswered[n] = 1;
-            } else {
-                addEntry(RemainingList, remainingEntry(n));
-            }
-        }
-        List1[AnsweredList]->setEnabled(true);
-        return;
-    }
-    if (exam.ExamKind <= state.edition.CustomExamNo()) {
-        state.platform.random.seed(unsigned(state.platform.clock.secondsSinceMidnight()));
-        buildNewExam(exam, state.text, state.edition, state.platform.random);
-    } else {  // a retake keeps the items the report card chose
-        for (std::vector<int>* perPosition : {&exam.ExamUnsure, &exam.ExamKey, &exam.ExamAnswerCount, &exam.ExamAnswered})
-            perPosition->assign(size_t(MostTestItems) + 1, 0);
-    }
-    for (int n = 1; n <= exam.ExamItemCount; ++n)
-        addEntry(RemainingList, remainingEntry(n));
-    exam.ExamCurrentItem = 1;
-    exam.ExamElapsed = 0;
-}
-
-QString ExamTest::answeredEntryOf(int position) const
-{
-    const ExamState& exam = state.exam;
-    return answeredEntry(position, exam.ExamAnswers[position], exam.ExamUnsure[position] != 0);
-}
-
-void ExamTest::addEntry(int list, const QString& text)
-{
-    const QSignalBlocker quiet(List1[list]);
-    List1[list]->addItem(text);
-}
-
-void ExamTest::removeEntry(int list, int index)
-{
-    // Nothing stays selected, so that selecting an index afterwards shows its entry.
-    const QSignalBlocker quiet(List1[list]);
-    delete List1[list]->takeItem(index);
-    List1[list]->setCurrentRow(-1);
-}
-
-void ExamTest::selectEntry(int list, int index)
-{
-    QListWidget* entries = List1[list];
-    if (index < 0 || index >= entries->count())
-        return;
-    if (entries->currentRow() == index)
-        list1Click(list);
-    else
-        entries->setCurrentRow(index);  // its click runs through currentRowChanged
-}
-
-void ExamTest::rewriteAnsweredEntry(int index)
-{
-    removeEntry(AnsweredList, index);
-    addEntry(AnsweredList, answeredEntryOf(state.exam.ExamCurrentItem));
-    selectEntry(AnsweredList, index);  // it sorts back into place, and shows anew
-}
-
-void ExamTest::updateFrameCaption()
-{
-    Frame1->setTitle(listFrameCaption(List1[AnsweredList]->count(), List1[RemainingList]->count()));
-}
-
-void ExamTest::startBlinking()
-{
-    Shape1->show();
-    Timer2->start(BlinkInterval);
-}
-
-void ExamTest::list1Click(int index)
-{
-    if (Closing || TimeExpired)  // a list whose row changes after expiry must not show an item again
-        return;
-    if (structured()) {
-        // Items come strictly in list order: the first remaining one is always on show, or,
-        // with none remaining, the answered one selected.
-        ActiveList = List1[RemainingList]->count() > 0 ? RemainingList : AnsweredList;
-        Command1[Previous]->setText("Confirm");
-        Command1[Previous]->setEnabled(false);
-        for (QListWidget* list : List1)
-            list->setEnabled(false);
-    } else {
-        ActiveList = index;
-    }
-    setBackColour(List1[ActiveList], ActiveListColour);
-    setBackColour(List1[1 - ActiveList], IdleListColour);
-    const QListWidgetItem* selected = List1[ActiveList]->currentItem();
-    state.exam.ExamCurrentItem = selected ? entryPosition(selected->text()) : 0;
-    ShowExamItem(state.exam.ExamCurrentItem);
-}
-
-void ExamTest::ShowExamItem(int N)
-{
-    ExamState& exam = state.exam;
-    setWindowTitle(itemCaption(state.edition.ExamTitles.value(exam.ExamChoice), N, exam.ExamItemCount));
-
-    const QByteArray text = examItemText(state, N);
-    HasPicture = examItemPicture(state, N) != 0;
-    exam.ExamKey[N] = itemKey(text);
-    ItemRtf.set(state.text.RtfHeader + itemQuestion(text) + "\\par }");
-    RichTextBox1->setTextRTF(ItemRtf.forWindow(isMaximised()));
-
-    ChoiceCount = 4;
-    for (int k = 0; k < ChoiceCount; ++k)
-        Command1[k]->setEnabled(true);
-    Label1[0]->setText(answerLabel(exam.ExamAnswers[N], exam.ExamUnsure[N] != 0));
-    const int answer = exam.ExamAnswers[N];
-    if (answer >= 1 && answer <= ChoiceCount)  // a damaged record may hold another value
-        Command1[answer - 1]->setEnabled(false);
-
-    if (HasPicture)
+    setWindowTitle(session->title());
+    showItemText();
+    if (session->picture() != 0)
         showItemPicture();
     else
         state.forms.unload("PictForm");
-    Command1[ViewPicture]->setEnabled(HasPicture);
-
-    setNavigation();
-    Command1[Break]->setText(List1[AnsweredList]->count() > 0 ? "&Break" : "&Cancel");
-    ProgressBar1->setValue(
-        int(basic::roundHalfEven(List1[AnsweredList]->count() / double(exam.ExamItemCount) * 100)));
 }
 
-void ExamTest::showItemPicture() { ::showItemPicture(state, examItemPicture(state, state.exam.ExamCurrentItem), this); }
-
-void ExamTest::setNavigation()
+void ExamTest::showItemText()
 {
-    const int i = List1[ActiveList]->currentRow();
-    const int c = List1[ActiveList]->count();
-    const bool last = i > 0 && i == c - 1;
-    Command1[Previous]->setEnabled(i != 0);
-    if (last)
-        Command1[Next]->setEnabled(false);
-    else if (!structured())
-        Command1[Next]->setEnabled(true);
+    ItemRtf.set(session->itemRtf());
+    RichTextBox1->setTextRTF(ItemRtf.forWindow(isMaximised()));
 }
 
-bool ExamTest::CommitAnswer(int& i)
+void ExamTest::render(ExamSession::Focus focus)
 {
-    ExamState& exam = state.exam;
-    if (!structured())
-        List1[AnsweredList]->setEnabled(true);
-    i = List1[ActiveList]->currentRow();
-    if (ActiveList != RemainingList)
-        return false;  // answers to answered positions are written to their entries at once
-    const int n = exam.ExamCurrentItem;
-    const bool moved = exam.ExamAnswers[n] != 0;
-    if (moved) {
-        addEntry(AnsweredList, answeredEntryOf(n));
-        exam.ExamAnswered[n] = 1;
-        removeEntry(RemainingList, i);
-        updateFrameCaption();
-    }
-    if (List1[RemainingList]->count() == 0) {
-        List1[RemainingList]->setEnabled(false);
-        ActiveList = AnsweredList;
-        i = List1[AnsweredList]->count() - 2;
-        Command1[Finished]->setEnabled(true);
-        startBlinking();
-    }
-    return moved;
+    // What is switched on comes first and what is switched off last, so that the focus never
+    // passes through a control on its way (a list it entered would show its entry).
+    std::vector<std::pair<QWidget*, bool>> enabled;
+    for (int k = 0; k < AnswerCount; ++k)
+        enabled.emplace_back(Command1[k], session->answerEnabled(k));
+    enabled.emplace_back(Command1[Next], session->nextEnabled());
+    enabled.emplace_back(Command1[Previous], session->previousEnabled());
+    enabled.emplace_back(Command1[Break], session->actionsEnabled());
+    enabled.emplace_back(Command1[Unsure], session->actionsEnabled());
+    enabled.emplace_back(Command1[ViewPicture], session->picture() != 0);
+    for (const auto which : {ExamSession::AnsweredList, ExamSession::RemainingList})
+        enabled.emplace_back(Frame1->list(which), session->listEnabled(which));
+    for (const auto& [control, on] : enabled)
+        if (on)
+            control->setEnabled(true);
+    const std::array<QWidget*, 5> targets = {nullptr, Command1[Next], Command1[Previous], Command1[Finished], RichTextBox1};
+    if (QWidget* target = targets[focus])
+        target->setFocus();
+    for (const auto& [control, on] : enabled)
+        if (!on)
+            control->setEnabled(false);
+
+    Command1[Previous]->setText(session->previousConfirms() ? "Confirm" : "&Previous");
+    Command1[Break]->setText(session->closeCancels() ? "&Cancel" : "&Break");
+    Label1[0]->setText(session->answerText());
+    ProgressBar1->setValue(session->progress());
+    Frame1->showSelection();
+    Shape1->setVisible(session->finishedFramed());
+    if (session->finishedBlinks() && !Timer2->isActive())
+        Timer2->start();
 }
+
+void ExamTest::showItemPicture() { ::showItemPicture(state, session->picture(), this); }
 
 void ExamTest::command1Click(int index)
 {
-    // Once the time is up only these act, whatever has the focus or is enabled.
-    if (TimeExpired && index != Finished && index != HelpButton && index != CalculatorButton && index != ViewPicture)
-        return;
-    if (index < ChoiceCount) {
-        answerClick(index);
+    if (index < AnswerCount) {
+        session->answer(index);
         return;
     }
     switch (index) {
-    case Next: nextClick(); break;
-    case Previous: previousClick(); break;
-    case Break: close(); break;
+    case Next: session->next(); break;
+    case Previous: session->previous(); break;
+    case Break: session->interrupt(); break;
     case Finished: finishedClick(); break;
     case HelpButton: showHelp(state, ExamTestHelpPage, Forms::Modeless); break;
-    case Unsure: unsureClick(); break;
+    case Unsure: session->toggleUnsure(); break;
     case CalculatorButton:
         state.forms.show("Calculator");
         if (Form* calculator = state.forms.find("Calculator"))
@@ -450,150 +232,39 @@ void ExamTest::command1Click(int index)
     }
 }
 
-void ExamTest::answerClick(int index)
-{
-    ExamState& exam = state.exam;
-    for (int k = 0; k < ChoiceCount; ++k)
-        Command1[k]->setEnabled(k != index);
-    const int n = exam.ExamCurrentItem;
-    exam.ExamAnswers[n] = index + 1;
-    exam.ExamAnswerCount[n] += 1;
-    if (exam.ExamUnsure[n] == 0 && exam.ExamAnswerCount[n] > 2)
-        exam.ExamUnsure[n] = UnsureMark;  // a third change of mind
-    if (ActiveList == AnsweredList)
-        rewriteAnsweredEntry(List1[AnsweredList]->currentRow());
-    Label1[0]->setText(answerLabel(exam.ExamAnswers[n], exam.ExamUnsure[n] != 0));
-
-    if (structured()) {
-        Command1[Previous]->setEnabled(false);
-        Command1[Next]->setEnabled(true);
-        Command1[Next]->setFocus();
-        return;
-    }
-    const QListWidget* list = List1[ActiveList];
-    const bool lastOfMany = list->count() > 1 && list->currentRow() == list->count() - 1;
-    Command1[lastOfMany ? Previous : Next]->setFocus();
-}
-
-void ExamTest::nextClick()
-{
-    if (structured()) {  // Next only arms Confirm
-        Command1[Previous]->setEnabled(true);
-        Command1[Previous]->setFocus();
-        Command1[Next]->setEnabled(false);
-        return;
-    }
-    int i = 0;
-    const bool moved = CommitAnswer(i);
-    if (ActiveList == RemainingList) {
-        if (moved)
-            selectEntry(RemainingList, i);  // the following entry moved up into its place
-        else if (List1[RemainingList]->count() > 1)
-            selectEntry(RemainingList, i + 1);
-    } else {
-        selectEntry(AnsweredList, i + 1);
-    }
-    focusAfterMove(ActiveList);
-}
-
-void ExamTest::previousClick()
-{
-    int i = 0;
-    CommitAnswer(i);
-    if (!structured()) {
-        selectEntry(ActiveList, i - 1);
-        Command1[i - 1 != 0 ? Previous : Next]->setFocus();
-        return;
-    }
-    // Confirm
-    Command1[Previous]->setEnabled(false);
-    RichTextBox1->setFocus();
-    if (List1[RemainingList]->count() > 0) {
-        selectEntry(RemainingList, i);
-        selectEntry(AnsweredList, List1[AnsweredList]->count() - 1);
-    } else {
-        ExamFinished = true;
-        close();
-    }
-}
-
-void ExamTest::focusAfterMove(int list)
-{
-    const int row = List1[list]->currentRow();
-    const bool lastOfMany = row > 0 && row == List1[list]->count() - 1;
-    Command1[lastOfMany ? Previous : Next]->setFocus();
-}
-
 void ExamTest::finishedClick()
 {
-    const int remaining = List1[RemainingList]->count();
-    if (!TimeExpired && remaining > 0) {
-        Clock& clock = state.platform.clock;
-        const QDateTime asked = clock.now();
-        if (state.platform.prompter.message(cautionText(remaining), Prompter::OkCancel, Prompter::NoIcon, "Caution...")
+    if (session->wantsCaution()) {
+        const QDateTime asked = state.platform.clock.now();
+        if (state.platform.prompter.message(cautionText(session->remainingCount()), Prompter::OkCancel,
+                                            Prompter::NoIcon, "Caution...")
             != Prompter::Ok) {
-            ClockStart = ClockStart.addMSecs(asked.msecsTo(clock.now()));  // the time spent deciding is given back
+            session->giveTimeBack(asked);
             return;
         }
     }
-    ExamFinished = true;
-    close();
+    session->finish();
 }
 
-void ExamTest::unsureClick()
-{
-    ExamState& exam = state.exam;
-    const int n = exam.ExamCurrentItem;
-    if (exam.ExamUnsure[n] != 0) {
-        exam.ExamUnsure[n] = 0;
-        Label1[0]->setText(answerLabel(exam.ExamAnswers[n], false));
-    } else {
-        exam.ExamUnsure[n] = UnsureMark;
-        Label1[0]->setText(markedUnsureLabel(exam.ExamAnswers[n]));
-    }
-    if (ActiveList == AnsweredList)
-        rewriteAnsweredEntry(List1[AnsweredList]->currentRow());
-}
+void ExamTest::timer1Tick() { session->tick(); }
 
-double ExamTest::usedDays() const
+void ExamTest::showClock(const Countdown& clock)
 {
-    return state.exam.ExamElapsed + ClockStart.msecsTo(state.platform.clock.now()) / 86400000.0;
-}
-
-void ExamTest::timer1Tick()
-{
-    const Countdown clock = countdown(state.exam.ExamTimeLimit, usedDays());
-    state.exam.ExamMinutesLeft = clock.MinutesLeft;
     Label1[1]->setText(clock.Text);
     QPalette colours = Label1[1]->palette();
     colours.setColor(QPalette::WindowText, clock.Warning ? WarningColour : palette().color(QPalette::WindowText));
     Label1[1]->setPalette(colours);
-    if (clock.Expired)
-        expire();
 }
 
-void ExamTest::expire()
+void ExamTest::showExpiry()
 {
     Timer1->stop();
-    TimeExpired = true;
-    // The focus goes first, so that it never passes through a list on its way.
-    Command1[Finished]->setFocus();
-    for (int index : {0, 1, 2, 3, int(Next), int(Previous), int(Break), int(Unsure)})
-        Command1[index]->setEnabled(false);
-    for (QListWidget* list : List1)
-        list->setEnabled(false);
-    ItemRtf.set(QByteArray());
-    RichTextBox1->setTextRTF(QByteArray());
     Timer2->stop();
-    Shape1->setBorderStyle(SolidBorder);
-    Shape1->show();
-    ExamFinished = true;
+    showItemText();  // emptied
+    Shape1->setBorderStyle(BorderShape::Solid);
 }
 
-void ExamTest::timer2Tick()
-{
-    Shape1->setBorderStyle(Shape1->borderStyle() == SolidBorder ? InsideSolidBorder : SolidBorder);
-}
+void ExamTest::timer2Tick() { Shape1->blink(); }
 
 void ExamTest::resizeEvent(QResizeEvent* event)
 {
@@ -612,26 +283,30 @@ bool ExamTest::eventFilter(QObject* watched, QEvent* event)
     if (typed.size() != 1 || !typed[0].isPrint() || typed[0] == ' '
         || key->modifiers() & (Qt::AltModifier | Qt::ControlModifier))
         return false;
-    const int answer = QString("ABCD").left(ChoiceCount).indexOf(typed.toUpper());
-    if (answer >= 0 && Command1[answer]->isEnabled())
-        Command1[answer]->click();
+    const int answer = QString("ABCD").indexOf(typed.toUpper());
+    if (answer >= 0 && session->answerEnabled(answer))
+        session->answer(answer);
     return true;  // every other typed character is discarded
 }
 
 void ExamTest::formUnload()
 {
-    ExamState& exam = state.exam;
-    // Never more than the limit, also when the close comes between the real expiry and the tick that
-    // notices it: a saved exam with more time used than allowed is not resumed.
-    const double limit = exam.ExamTimeLimit / 1440.0;
-    exam.ExamElapsed = TimeExpired ? limit : std::min(usedDays(), limit);
-    Closing = true;
     Timer1->stop();
     Timer2->stop();
-    for (QListWidget* list : List1)
-        list->blockSignals(true);  // their teardown must not show items
+    Frame1->quieten();
     state.forms.unload("PictForm");
     storePosition(true);
     setMainMenuEnabled(state, true);
-    runExamClosingRules(state, Command1[Break]->text() == "&Cancel", ExamFinished);
+    session->close();
+}
+
+void showExamClosing(AppState& state, ExamClosing closing)
+{
+    if (closing == ExamClosing::Cancelled)
+        return;
+    RefreshMainMenu(state);
+    if (closing != ExamClosing::ResultsReady)
+        return;
+    state.forms.unload("Results");
+    state.forms.show("Results");
 }

@@ -149,6 +149,11 @@ QStringList scoringSummary(const ResultTally& tally, int itemCount, double elaps
             QString("Time Used").leftJustified(14) + basic::formatDateTime(elapsedDays, "h:mm:ss")};
 }
 
+QStringList examSummary(const ExamState& exam)
+{
+    return scoringSummary(tallyResults(exam), exam.ExamItemCount, exam.ExamElapsed);
+}
+
 QString doneReminder(float score, const QString& crLf)
 {
     const QString note = score < 0.3f ? "Note: You scored less than 30% correct. Therefore, the results of this test "

@@ -22,6 +22,9 @@ ResultTally tallyResults(const ExamState& exam);
 
 // The six summary lines: answered, not answered, total, correct, unsure, time used.
 QStringList scoringSummary(const ResultTally& tally, int itemCount, double elapsedDays);
+// The summary of the exam in memory, under its caption, as the window and its printout show it.
+inline const QString ScoringSummaryCaption = "Scoring Summary";
+QStringList examSummary(const ExamState& exam);
 
 // The reminder shown by Done, with the note that fits the score.
 QString doneReminder(float score, const QString& crLf);

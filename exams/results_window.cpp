@@ -49,7 +49,7 @@ Results::Results(AppState& state) : Form(state, "Results", ResultsSlot)
     Shape2->setObjectName("Shape2");
 
     // The scoring summary; the line sets the total off from the two counts above it.
-    Frame1 = new QGroupBox("Scoring Summary");
+    Frame1 = new QGroupBox(ScoringSummaryCaption);
     Frame1->setObjectName("Frame1");
     auto* summary = new QVBoxLayout(Frame1);
     const std::array<const char*, 6> labels = {"Answered", "Not Answered", "   Total", "Correct", "Unsure", "Time Used"};
@@ -108,7 +108,7 @@ void Results::formLoad()
     for (int i = 1; i <= exam.ExamItemCount; ++i)
         exam.ExamKey[i] = itemKey(examItemText(state, i));
     fillList();
-    const QStringList summary = scoringSummary(tallyResults(exam), exam.ExamItemCount, exam.ExamElapsed);
+    const QStringList summary = examSummary(exam);
     for (int i = 0; i < int(Label1.size()); ++i)
         Label1[i]->setText(summary[i]);
     List1->setCurrentRow(0);
@@ -207,9 +207,8 @@ void Results::print()
     printout.Title = choice == edition.CustomExamNo() ? printout.ContinuedTitle + edition.ResultsExamWord
                                                       : printout.ContinuedTitle;
     printout.UserName = cp1252::toUnicode(state.settings.UserName);
-    printout.SummaryCaption = Frame1->title();
-    for (QLabel* label : Label1)
-        printout.Summary << label->text();
+    printout.SummaryCaption = ScoringSummaryCaption;
+    printout.Summary = examSummary(state.exam);
     try {
         if (!dialog.show(PrinterDialog::NoPrintToFile | PrinterDialog::NoSelection))
             return;

@@ -2,6 +2,7 @@
 // the score log, the drill level, the drop of a poor exam and the results window.
 #include "exams/exam_record.h"
 #include "exams/exam_scoring.h"
+#include "exams/exam_window.h"
 #include "exams/results_window.h"
 #include "platform/record_file.h"
 #include "review/review_record.h"
@@ -16,6 +17,12 @@
 #include <QTest>
 
 namespace {
+
+// The exam window's closing: its rules, then what the window does with their outcome.
+void closeExam(AppState& state, bool cancelled, bool finished)
+{
+    showExamClosing(state, runExamClosingRules(state, cancelled, finished));
+}
 
 // A set-up program with the menu open and the results window registered.
 struct ScoringRig {
@@ -47,7 +54,7 @@ struct ScoringRig {
         startExam(state, itemCount);
         answerRightAndWrong(exam, right, 0);
         exam.ExamCurrentItem = right + 1;
-        runExamClosingRules(state, false, false);
+        closeExam(state, false, false);
     }
     // A review test in progress, saved as record n.
     void saveReviewTest(int n)
@@ -80,7 +87,7 @@ private slots:
             answer(exam, i, keyOfItem(i), 1, false, false);  // never committed
         exam.ExamCurrentItem = 42;
         exam.ExamElapsed = 90 / 1440.0;
-        runExamClosingRules(rig.state, false, false);
+        closeExam(rig.state, false, false);
 
         // Keys come from the item texts: ExamKey is all zeros, as after a resume.
         const ExamRecord saved = rig.record(2);
@@ -110,12 +117,12 @@ private slots:
         startExam(rig.state, 10);
         answerRightAndWrong(rig.exam, 4, 0);
         rig.exam.ExamCurrentItem = 5;
-        runExamClosingRules(rig.state, false, false);
+        closeExam(rig.state, false, false);
         const QByteArray saved = rig.file();
 
         // A resumed exam cancelled keeps its record, and record 1 still names it for the next start.
         answerRightAndWrong(rig.exam, 10, 0);
-        runExamClosingRules(rig.state, true, true);
+        closeExam(rig.state, true, true);
         QCOMPARE(rig.file(), saved);
         QCOMPARE(rig.exam.ExamRecordNo, 2);
         QCOMPARE(rig.exam.ExamCurrentItem, 0);
@@ -154,7 +161,7 @@ private slots:
         answerRightAndWrong(rig.exam, right, 100 - right);
         rig.state.settings.PassMarkChar = quint8(passMark);
         rig.drillLevel() = levelBefore;
-        runExamClosingRules(rig.state, false, true);
+        closeExam(rig.state, false, true);
 
         QCOMPARE(rig.drillLevel(), levelAfter);
         const ConfigRecord record1 = rig.record1();
@@ -186,7 +193,7 @@ private slots:
         rig.state.settings.PassMarkChar = 20;  // a pass mark never makes a poor exam a drill
         if (!shownAs.isEmpty())
             rig.f.prompter.answer(Prompter::Ok);
-        runExamClosingRules(rig.state, false, true);
+        closeExam(rig.state, false, true);
 
         QCOMPARE(record_file::count(rig.path()), shownAs.isEmpty() ? 2 : 1);
         QVERIFY(rig.logged());  // even a dropped result stays in the log
@@ -221,7 +228,7 @@ private slots:
         const QByteArray before = rig.file();
 
         rig.f.prompter.answer(Prompter::Ok);
-        runExamClosingRules(rig.state, false, true);  // finished at 20%
+        closeExam(rig.state, false, true);  // finished at 20%
 
         const QByteArray after = rig.file();
         QCOMPARE(after.size(), 3 * 940);
@@ -241,7 +248,7 @@ private slots:
         rig.saveReviewTest(300);  // too far on for record 1 to name it
 
         rig.f.prompter.answer(Prompter::Ok);
-        runExamClosingRules(rig.state, false, true);  // finished at 10%: its record goes
+        closeExam(rig.state, false, true);  // finished at 10%: its record goes
 
         QCOMPARE(record_file::count(rig.path()), 299);
         QCOMPARE(rig.state.review.ReviewRecordNo, 299);
@@ -268,7 +275,7 @@ private slots:
         answerRightAndWrong(rig.exam, 3, 0);
         rig.exam.ExamCurrentItem = 4;
         if (recordNo == 255) {
-            runExamClosingRules(rig.state, false, false);
+            closeExam(rig.state, false, false);
             QCOMPARE(rig.record1().ExamRecordNo, quint8(255));
             QCOMPARE(rig.record(255).CurrentItem, 4);
             return;
@@ -276,14 +283,14 @@ private slots:
         // Interrupted, it would be record 256: nothing is written, the user is told, and the exam
         // stays open for resuming in this run.
         rig.f.prompter.answer(Prompter::Ok);
-        runExamClosingRules(rig.state, false, false);
+        closeExam(rig.state, false, false);
         QCOMPARE(rig.file(), full);
         QCOMPARE(rig.f.prompter.shown.back().title, QString("Exam Not Saved"));
         QCOMPARE(rig.exam.ExamCurrentItem, 4);
 
         // Finished, it needs no resume number and keeps its result.
         answerRightAndWrong(rig.exam, 10, 0);
-        runExamClosingRules(rig.state, false, true);
+        closeExam(rig.state, false, true);
         QCOMPARE(rig.record(256).Score, 1.0f);
         QCOMPARE(rig.record1().ExamRecordNo, quint8(0));
     }

@@ -140,6 +140,7 @@ private slots:
         QCOMPARE(selected(rig, 1), " 100");
         QVERIFY(topicBox(rig, 2)->isChecked());
         QVERIFY(!topicBox(rig, 2)->isEnabled());
+        option3(rig, 1)->setChecked(true);  // a second prepared exam keeps them too
 
         option3(rig, 4)->setChecked(true);
         QCOMPARE(selected(rig, 0), "  60");

@@ -349,6 +349,7 @@ private slots:
         window->close();
         QVERIFY(rig.state.forms.isLoaded("Results"));
         QCOMPARE(exam.ExamScore, 0.4f);
+        QCOMPARE(exam.ExamElapsed, 5 / 1440.0);  // no more than the limit, though the clock ran on
     }
 
     void cancellingTheCautionGivesTheTimeBack()
@@ -459,6 +460,7 @@ private slots:
         exam.ExamCurrentItem = 1;
         rig.show("ExamTest");
         QCOMPARE(exam.ExamCurrentItem, 2);
+        QVERIFY(rig.button(Next)->isEnabled());  // the one entry left is also the last
 
         clickEntry(rig, 0, 0);
         QCOMPARE(exam.ExamCurrentItem, 1);
