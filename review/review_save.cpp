@@ -31,8 +31,3 @@ ReviewSave SaveReviewRecord(ReviewState& review, const Settings& settings, const
         review.ReviewItemsReached = review.ReviewItemNo = 0;
     return firstSave && !resumable ? ReviewSave::NotResumable : ReviewSave::Saved;
 }
-
-ReviewSave SaveReviewRecord(AppState& state, bool testFinished)
-{
-    return SaveReviewRecord(state.review, state.settings, state.config(), state.platform.clock.today(), testFinished);
-}

@@ -3,7 +3,6 @@
 
 #include <QDate>
 
-class AppState;
 class ConfigFile;
 struct ReviewState;
 struct Settings;
@@ -25,5 +24,3 @@ enum class ReviewSave { Saved, NotResumable };
 // and leaves both the file and the test in memory as they were.
 ReviewSave SaveReviewRecord(ReviewState& review, const Settings& settings, const ConfigFile& config,
                             const QDate& today, bool testFinished);
-// The same, with the review test, settings, file and date of the program's state.
-ReviewSave SaveReviewRecord(AppState& state, bool testFinished);

@@ -29,6 +29,12 @@ std::unique_ptr<AppFixture> newProgram()
     return f;
 }
 
+void saveReviewTest(AppFixture& f, bool finished)
+{
+    AppState& state = f.state;
+    SaveReviewRecord(state.review, state.settings, state.config(), state.platform.clock.today(), finished);
+}
+
 QByteArray configBytes(AppFixture& f) { return readFile(f.state.config().path()); }
 
 // A review test of topic 2 at its third of five items, not saved yet.
@@ -76,17 +82,17 @@ private slots:
         QTest::addColumn<Step>("save");
         QTest::newRow("first save of a review test")
             << Step([](AppFixture& f) { interruptExam(f), startReviewTest(f); })
-            << Step([](AppFixture& f) { SaveReviewRecord(f.state, false); });
+            << Step([](AppFixture& f) { saveReviewTest(f, false); });
         QTest::newRow("later save that finishes a review test")
-            << Step([](AppFixture& f) { startReviewTest(f), SaveReviewRecord(f.state, false), interruptExam(f); })
+            << Step([](AppFixture& f) { startReviewTest(f), saveReviewTest(f, false), interruptExam(f); })
             << Step([](AppFixture& f) {
                    f.state.review.ReviewTally[1] = 5;
-                   SaveReviewRecord(f.state, true);
+                   saveReviewTest(f, true);
                });
-        QTest::newRow("exam interrupted") << Step([](AppFixture& f) { startReviewTest(f), SaveReviewRecord(f.state, false); })
+        QTest::newRow("exam interrupted") << Step([](AppFixture& f) { startReviewTest(f), saveReviewTest(f, false); })
                                           << Step(interruptExam);
         const Step examBeforeReviewTest = [](AppFixture& f) {
-            interruptExam(f), startReviewTest(f), SaveReviewRecord(f.state, false);
+            interruptExam(f), startReviewTest(f), saveReviewTest(f, false);
         };
         QTest::newRow("exam finished under 30%") << examBeforeReviewTest << finishExam(2);
         QTest::newRow("exam finished as a drill") << examBeforeReviewTest << finishExam(9);
