@@ -1,10 +1,13 @@
-// The parts of start-up that need no window: the notebook template of a first run, rebuilding
-// the review test and the exam left unfinished, and the choice of the printer font.
+// The parts of start-up that need no window: the notebook template of a first run, the user's
+// name as kept, and the choice of the printer font. The review test and the exam left unfinished
+// are rebuilt beside their records.
 #pragma once
 
-#include "exams/exam_record.h"
-#include "review/review_record.h"
-#include "shell/app_state.h"
+#include "editions/edition.h"
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
 
 // The RTF text stored in the title screen's hidden pane; the notebook template starts with it.
 extern const QByteArray TitlePaneRtf;
@@ -14,10 +17,6 @@ QByteArray notebookTemplate(const Edition& edition, const QByteArray& userName);
 
 // The name as kept: leading blanks dropped, at most 30 characters.
 QByteArray enteredUserName(const QString& typed);
-
-// Rebuild the exam in progress from its record; false (and nothing changed) when the record is
-// damaged, so that it is never trusted. The review test's, resumeReviewTest, is beside its record.
-bool resumeExam(ExamState& exam, const ExamRecord& record, const Edition& edition);
 
 // The last of "Terminal", "MS LineDraw", "Courier", "Courier New" that the printer offers; empty when none.
 QString choosePrinterFontName(const QStringList& printerFonts);

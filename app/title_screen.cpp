@@ -1,10 +1,12 @@
 #include "app/title_screen.h"
 
+#include "exams/exam_record.h"
 #include "platform/basic.h"
 #include "platform/cp1252.h"
 #include "platform/durable_file.h"
 #include "platform/record_file.h"
 #include "platform/runtime_error.h"
+#include "review/review_record.h"
 #include "shell/app_state.h"
 #include "app/startup.h"
 

@@ -1,10 +1,14 @@
 #include "exams/exam_record.h"
 
+#include "platform/basic.h"
 #include "platform/record_file.h"
+#include "shell/app_state.h"
 
 namespace {
 constexpr int Positions = 300;
-}
+constexpr int ChoiceCount = 4;  // answers A to D
+constexpr int ShortestTimeLimit = 5;  // minutes, the shortest the exam set-up offers
+}  // namespace
 
 ExamRecord decodeExamRecord(const QByteArray& bytes, const Edition& edition)
 {
@@ -83,4 +87,71 @@ bool isMissedCode(int code)
 bool isUnsureCode(int code)
 {
     return code >= 64 && code <= 93;
+}
+
+bool answeredRight(const ExamState& exam, int position)
+{
+    return exam.ExamAnswered[position] && exam.ExamAnswers[position] == exam.ExamKey[position];
+}
+
+ExamRecord recordOf(const ExamState& exam, const Edition& edition, const QDate& today)
+{
+    ExamRecord r;
+    r.Kind = quint8(edition.ExamRecordKind(exam.ExamChoice));
+    r.SavedDate = basic::dateText(today).toLatin1();
+    r.CurrentItem = qint16(exam.ExamCurrentItem);
+    r.ItemCount = qint16(exam.ExamItemCount);
+    r.ExamKind = quint8(exam.ExamKind);
+    r.Score = exam.ExamScore;
+    r.Scrambled = exam.ExamScrambled ? 1 : 0;
+    r.Minutes = float(exam.ExamElapsed * 1440);
+    r.TimeLimit = quint8(exam.ExamTimeLimit);
+    r.Structured = quint8(exam.ExamStructured);
+    r.Topics.assign(size_t(edition.TopicCount) + 1, 0);
+    for (int t = 1; t <= edition.TopicCount && t < int(exam.ExamTopics.size()); ++t)
+        r.Topics[t] = exam.ExamTopics[t] ? 1 : 0;
+    for (int i = 1; i <= exam.ExamItemCount; ++i) {
+        if (exam.ExamAnswered[i]) {
+            ++r.AnsweredCount;
+            if (exam.ExamUnsure[i] != 0)
+                ++r.UnsureCount;
+            r.Codes[i] = quint8(encodeItemResult(exam.ExamAnswers[i], !answeredRight(exam, i), exam.ExamAnswerCount[i],
+                                                 exam.ExamUnsure[i]));
+        }
+        r.Items[i] = qint16(exam.ExamItems[i]);
+    }
+    return r;
+}
+
+bool resumeExam(ExamState& exam, const ExamRecord& r, const Edition& edition)
+{
+    const int choice = r.Kind - edition.TopicCount;
+    // The custom exam (and its retakes) draws on the review items, a prepared exam on its own.
+    const int capacity = choice == edition.CustomExamNo() ? edition.ReviewItemCapacity : edition.MockExamItemCapacity;
+    const bool sound = choice >= 1 && choice <= edition.CustomExamNo() && r.ExamKind >= 1
+                       && r.ExamKind <= edition.ExamKindCount() && r.ItemCount >= 1 && r.ItemCount <= MostTestItems
+                       && r.CurrentItem >= 1 && r.CurrentItem <= r.ItemCount && r.TimeLimit >= ShortestTimeLimit
+                       && isTimeSpent(r.Minutes) && r.Minutes <= r.TimeLimit
+                       && itemsWithin(r.Items, r.ItemCount, capacity);
+    if (!sound)
+        return false;
+    for (int t = 1; t <= edition.TopicCount; ++t)
+        exam.ExamTopics[t] = r.Topics[t] == 1;
+    exam.ExamChoice = choice;
+    exam.ExamTimeLimit = r.TimeLimit;
+    exam.ExamElapsed = r.Minutes / 1440.0;
+    exam.ExamStructured = r.Structured;
+    exam.ExamKind = r.ExamKind;
+    exam.ExamCurrentItem = r.CurrentItem;
+    exam.ExamItemCount = r.ItemCount;
+    for (int i = 1; i <= r.ItemCount; ++i) {
+        exam.ExamItems[i] = r.Items[i];
+        const ItemResult result = decodeItemResult(r.Codes[i]);
+        if (result.TimesAnswered == 0 || result.Answer > ChoiceCount)
+            continue;  // not answered, or no answer an item has: the position keeps its zeros
+        exam.ExamAnswers[i] = result.Answer;
+        exam.ExamUnsure[i] = result.Unsure;
+        exam.ExamAnswerCount[i] = result.TimesAnswered;
+    }
+    return true;
 }

@@ -1,11 +1,14 @@
-// One mock exam as stored in the configuration file, and the one-byte code that packs the
-// result of each of its positions.
+// One mock exam as stored in the configuration file, the one-byte code that packs the result of
+// each of its positions, and the exam in memory to and from it.
 #pragma once
 
 #include "editions/edition.h"
 
 #include <QByteArray>
 #include <vector>
+
+class QDate;
+struct ExamState;
 
 struct ExamRecord {
     quint8 Kind = 0;              // exam choice + topic count
@@ -44,3 +47,13 @@ ItemResult decodeItemResult(int code);
 // The report card's retake filters work on the code itself.
 bool isMissedCode(int code);
 bool isUnsureCode(int code);
+
+// A position answered with its key (ExamKey, set when the exam is scored).
+bool answeredRight(const ExamState& exam, int position);
+// The exam in memory as its record, dated today: each position's item and result code, judged
+// against ExamKey, and the counts of answered and unsure positions.
+ExamRecord recordOf(const ExamState& exam, const Edition& edition, const QDate& today);
+// Rebuilds the exam in progress from its record; false (and nothing changed) when the record is
+// damaged, so that it is never trusted. The date, counts, score and scramble flag are not read
+// back, nor whether an answer was wrong: the exam is scored again from its item texts.
+bool resumeExam(ExamState& exam, const ExamRecord& record, const Edition& edition);

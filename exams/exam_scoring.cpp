@@ -38,50 +38,20 @@ int raisedDrillLevel(const AppState& state, int slot)
     return level < HighestDrillLevel && drill ? level + 1 : level;
 }
 
-// Scores every position into the record's items and codes and sets ExamScore.
-ExamRecord scoreExam(AppState& state)
+// Judges every answered position from its item text, also those answered before a resume, clears
+// the answers never committed (they count as wrong) and sets ExamScore.
+void scoreExam(AppState& state)
 {
     ExamState& exam = state.exam;
-    ExamRecord record;
-    int wrong = 0;
+    int right = 0;
     for (int i = 1; i <= exam.ExamItemCount; ++i) {
-        int code = 0;
-        if (exam.ExamAnswered[i]) {
-            ++record.AnsweredCount;
-            if (exam.ExamUnsure[i] != 0)
-                ++record.UnsureCount;
-            // Judged from the item text, also for positions answered before a resume.
+        if (exam.ExamAnswered[i])
             exam.ExamKey[i] = itemKey(examItemText(state, i));
-            const bool isWrong = exam.ExamAnswers[i] != exam.ExamKey[i];
-            wrong += isWrong ? 1 : 0;
-            code = encodeItemResult(exam.ExamAnswers[i], isWrong, exam.ExamAnswerCount[i], exam.ExamUnsure[i]);
-        } else {
+        else
             exam.ExamAnswers[i] = exam.ExamUnsure[i] = exam.ExamAnswerCount[i] = 0;
-            ++wrong;
-        }
-        record.Items[i] = qint16(exam.ExamItems[i]);
-        record.Codes[i] = quint8(code);
+        right += answeredRight(exam, i) ? 1 : 0;
     }
-    exam.ExamScore = float(double(exam.ExamItemCount - wrong) / exam.ExamItemCount);
-    return record;
-}
-
-void fillExamFields(ExamRecord& record, const AppState& state)
-{
-    const ExamState& exam = state.exam;
-    record.Kind = quint8(state.edition.ExamRecordKind(exam.ExamChoice));
-    record.SavedDate = basic::dateText(state.platform.clock.today()).toLatin1();
-    record.CurrentItem = qint16(exam.ExamCurrentItem);
-    record.ItemCount = qint16(exam.ExamItemCount);
-    record.ExamKind = quint8(exam.ExamKind);
-    record.Score = exam.ExamScore;
-    record.Scrambled = exam.ExamScrambled ? 1 : 0;
-    record.Minutes = float(exam.ExamElapsed * 1440);
-    record.TimeLimit = quint8(exam.ExamTimeLimit);
-    record.Structured = quint8(exam.ExamStructured);
-    record.Topics.assign(size_t(state.edition.TopicCount) + 1, 0);
-    for (int t = 1; t <= state.edition.TopicCount && t < int(exam.ExamTopics.size()); ++t)
-        record.Topics[t] = exam.ExamTopics[t] ? 1 : 0;
+    exam.ExamScore = float(double(right) / exam.ExamItemCount);
 }
 
 // Takes the exam's own record, number recordNo, out of the file in memory; later records move down
@@ -138,9 +108,9 @@ int examItemPicture(const AppState& state, int position)
 
 int SaveExamRecord(AppState& state, bool examFinished)
 {
-    ExamRecord record = scoreExam(state);
-    fillExamFields(record, state);
+    scoreExam(state);
     ExamState& exam = state.exam;
+    const ExamRecord record = recordOf(exam, state.edition, state.platform.clock.today());
     ConfigImage image(state.config());
     // A new exam goes after the last record; record 1 is never an exam's.
     const int recordNo = exam.ExamRecordNo != 0 ? exam.ExamRecordNo : std::max(image.count(), 1) + 1;

@@ -1,7 +1,9 @@
 // The stored form of one exam and the one-byte result code of each position.
 #include "exams/exam_record.h"
+#include "shell/app_state.h"
 #include "tests/support/test_main.h"
 
+#include <QDate>
 #include <QTest>
 #include <algorithm>
 
@@ -103,6 +105,47 @@ private slots:
         const ExamRecord back = decodeExamRecord(bytes.leftJustified(940, '\xAA'), e);
         QCOMPARE(encodeExamRecord(back, e), bytes);
         QCOMPARE(back.Topics[e.TopicCount], quint8(1));
+    }
+
+    void aResumedExamIsSavedAsItWasRead()
+    {
+        // Each field the resume reads has a value of its own, so a field read into or saved from
+        // the wrong place shows.
+        const Edition& e = vestoraEdition();
+        ExamRecord saved;
+        saved.Kind = quint8(e.ExamRecordKind(2));
+        saved.SavedDate = "12-08-2026";
+        saved.CurrentItem = 3;
+        saved.ItemCount = 4;
+        saved.AnsweredCount = 3;
+        saved.ExamKind = quint8(e.RetakeMissedKind());
+        saved.Score = 0.5f;
+        saved.UnsureCount = 1;
+        saved.Minutes = 12.75f;
+        saved.TimeLimit = 45;
+        saved.Structured = 1;
+        saved.Topics.assign(size_t(e.TopicCount) + 1, 0);
+        for (int t = 1; t <= e.TopicCount; t += 2)
+            saved.Topics[t] = 1;
+        saved.Items = {0, 17, 16, 15, 14};
+        saved.Items.resize(301);
+        // B right once; D wrong twice, unsure; not answered; A right three times.
+        saved.Codes = {0, 2, 82, 0, 21};
+        saved.Codes.resize(301);
+
+        ExamState exam;
+        exam.ExamTopics.assign(size_t(e.TopicCount) + 1, false);
+        QVERIFY(resumeExam(exam, saved, e));
+        // What the session and the scoring add before a save: the answers read count as
+        // answered, the keys come from the item texts, and the score and scramble flag are not
+        // read back.
+        for (int i = 1; i <= saved.ItemCount; ++i) {
+            exam.ExamAnswered[i] = exam.ExamAnswers[i] != 0;
+            exam.ExamKey[i] = isMissedCode(saved.Codes[i]) ? exam.ExamAnswers[i] % 4 + 1 : exam.ExamAnswers[i];
+        }
+        exam.ExamScore = saved.Score;
+        exam.ExamScrambled = false;
+        QCOMPARE(encodeExamRecord(recordOf(exam, e, QDate(2026, 12, 8)), e), encodeExamRecord(saved, e));
     }
 
     void resultCodeExamples()
