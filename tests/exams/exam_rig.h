@@ -3,7 +3,6 @@
 // open registered (the main menu, help, calculator and results as stand-ins).
 #pragma once
 
-#include "content/course.h"
 #include "exams/exam_setup.h"
 #include "exams/exam_window.h"
 #include "shell/picture_window.h"
@@ -11,7 +10,6 @@
 #include "tests/support/app_fixture.h"
 
 #include <QCoreApplication>
-#include <QFile>
 #include <QListWidget>
 #include <QPushButton>
 
@@ -37,8 +35,8 @@ struct ExamRig {
     explicit ExamRig(const Edition& edition = vestoraEdition(), QList<int> topicItems = {}, QList<int> examItems = {})
         : f(edition), state(edition, platform, f.dir.path())
     {
-        writeCourse(topicItems, examItems);
-        state.text = loadEditionData(state.folder, edition);
+        f.loadCourse(topicItems, examItems);
+        state.text = f.state.text;
         ConfigRecord record = state.config().readRecord1();
         initialiseFirstRun(record, edition, "Pat Reader");
         state.config().writeRecord1(record);
@@ -60,35 +58,6 @@ struct ExamRig {
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);  // windows closed by the test
         for (const QString& name : StandIns + QStringList{"ExamSet", "ExamTest", "PictForm"})
             delete state.forms.find(name);
-    }
-
-    static QList<CourseItem> items(const QString& group, int count)
-    {
-        QList<CourseItem> list;
-        for (int k = 1; k <= count; ++k)
-            list << CourseItem{QStringLiteral("%1 question %2?").arg(group).arg(k),
-                               {"Choice alpha", "Choice bravo", "Choice charlie", "Choice delta"},
-                               QChar('A' + (k - 1) % 4), QStringLiteral("%1 explanation %2.").arg(group).arg(k), {}};
-        return list;
-    }
-
-    void writeCourse(const QList<int>& topicItems, const QList<int>& examItems)
-    {
-        const Edition& edition = state.edition;
-        Course course;
-        for (int t = 1; t <= edition.ReadingTextCount; ++t)
-            course.ReadingTexts << QStringLiteral("Reading %1.").arg(t);
-        for (int g = 1; g <= GlossaryEntryCount; ++g)
-            course.Glossary << GlossaryTerm{QStringLiteral("Term %1").arg(g, 4, 10, QChar('0')), "Meaning."};
-        for (int t = 1; t <= edition.TopicCount; ++t)
-            course.TopicItems << items(QStringLiteral("Topic %1").arg(t), topicItems.value(t - 1, 5));
-        for (int e = 1; e <= edition.PreparedExamCount; ++e)
-            course.ExamItems << items(QStringLiteral("Exam %1").arg(e), examItems.value(e - 1, 5));
-        for (int p = 1; p <= HelpPageCount; ++p)
-            course.HelpPages << QStringLiteral("Help page %1.").arg(p);
-        QFile file(state.path(edition.EditionWord));
-        file.open(QIODevice::WriteOnly);
-        file.write(buildEditionData(course, edition));
     }
 
     // A new exam as the set-up hands it over.

@@ -3,7 +3,6 @@
 // what the window shows and what was saved.
 #pragma once
 
-#include "content/course.h"
 #include "platform/record_file.h"
 #include "platform/rich_text_box.h"
 #include "review/lifeline_dialog.h"
@@ -11,7 +10,6 @@
 #include "review/review_window.h"
 #include "tests/support/app_fixture.h"
 
-#include <QFile>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
@@ -22,7 +20,7 @@ struct QuizRig {
     // letter (k - 1) mod 4 of A to D.
     explicit QuizRig(const Edition& edition = vestoraEdition(), int topicOneItems = 5) : f(edition)
     {
-        writeCourse(topicOneItems);
+        f.loadCourse({topicOneItems});
         ConfigRecord record = f.state.config().readRecord1();
         initialiseFirstRun(record, edition, "Pat Reader");
         f.state.config().writeRecord1(record);
@@ -31,34 +29,6 @@ struct QuizRig {
         f.state.settings.SoundOnWrong = false;
         f.state.forms.add("Quiz800", [this] { return new Quiz800(f.state); });
         f.state.forms.add("Aladdin", [this] { return new Aladdin(f.state); });
-    }
-
-    void writeCourse(int topicOneItems)
-    {
-        const Edition& edition = f.state.edition;
-        Course course;
-        for (int t = 1; t <= edition.ReadingTextCount; ++t)
-            course.ReadingTexts << QStringLiteral("Reading %1.").arg(t);
-        for (int g = 1; g <= GlossaryEntryCount; ++g)
-            course.Glossary << GlossaryTerm{QStringLiteral("Term %1").arg(g, 4, 10, QChar('0')), "Meaning."};
-        for (int t = 1; t <= edition.TopicCount; ++t) {
-            QList<CourseItem> items;
-            for (int k = 1; k <= (t == 1 ? topicOneItems : 5); ++k)
-                items << CourseItem{QStringLiteral("Topic %1 question %2?").arg(t).arg(k),
-                                    {"Choice alpha", "Choice bravo", "Choice charlie", "Choice delta"},
-                                    QChar('A' + (k - 1) % 4), QStringLiteral("Topic %1 explanation %2.").arg(t).arg(k),
-                                    {}};
-            course.TopicItems << items;
-        }
-        for (int e = 1; e <= edition.PreparedExamCount; ++e)
-            course.ExamItems << QList<CourseItem>{CourseItem{"Exam question?", {"a", "b", "c", "d"}, 'A', "Why.", {}}};
-        for (int p = 1; p <= HelpPageCount; ++p)
-            course.HelpPages << QStringLiteral("Help page %1.").arg(p);
-        QFile file(f.state.path(edition.EditionWord));
-        file.open(QIODevice::WriteOnly);
-        file.write(buildEditionData(course, edition));
-        file.close();
-        f.state.text = loadEditionData(f.state.folder, edition);
     }
 
     Quiz800* open(int topic = 1)

@@ -5,6 +5,7 @@
 #include "tests/review/quiz_rig.h"
 #include "tests/support/test_main.h"
 
+#include <QFile>
 #include <QImage>
 #include <QProgressBar>
 #include <QTest>

@@ -11,7 +11,7 @@ AppFixture::AppFixture(const Edition& edition) : state(edition, platform, dir.pa
 // Windows closed during the test are deleted once events run; let that happen now.
 AppFixture::~AppFixture() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
 
-QByteArray AppFixture::courseData(const Edition& edition)
+QByteArray AppFixture::courseData(const Edition& edition, const QList<int>& topicItems, const QList<int>& examItems)
 {
     Course course;
     for (int t = 1; t <= edition.ReadingTextCount; ++t)
@@ -25,21 +25,21 @@ QByteArray AppFixture::courseData(const Edition& edition)
         QList<CourseItem> list;
         for (int k = 1; k <= count; ++k)
             list << CourseItem{QStringLiteral("%1 question %2?").arg(group).arg(k),
-                               {"First choice", "Second choice", "Third choice", "Fourth choice"},
+                               {"Choice alpha", "Choice bravo", "Choice charlie", "Choice delta"},
                                QChar('A' + (k - 1) % 4), QStringLiteral("%1 explanation %2.").arg(group).arg(k), {}};
         return list;
     };
     for (int t = 1; t <= edition.TopicCount; ++t)
-        course.TopicItems << items(QStringLiteral("Topic %1").arg(t), 5);
+        course.TopicItems << items(QStringLiteral("Topic %1").arg(t), topicItems.value(t - 1, 5));
     for (int e = 1; e <= edition.PreparedExamCount; ++e)
-        course.ExamItems << items(QStringLiteral("Exam %1").arg(e), 5);
+        course.ExamItems << items(QStringLiteral("Exam %1").arg(e), examItems.value(e - 1, 5));
     for (int p = 1; p <= HelpPageCount; ++p)
         course.HelpPages << QStringLiteral("# Help page %1\n\nHow this window works.").arg(p);
     return buildEditionData(course, edition);
 }
 
-void AppFixture::loadCourse()
+void AppFixture::loadCourse(const QList<int>& topicItems, const QList<int>& examItems)
 {
-    writeFile(state.path(state.edition.EditionWord), courseData(state.edition));
+    writeFile(state.path(state.edition.EditionWord), courseData(state.edition, topicItems, examItems));
     state.text = loadEditionData(state.folder, state.edition);
 }

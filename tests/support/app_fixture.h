@@ -5,6 +5,7 @@
 #include "platform/recording_printer.h"
 #include "shell/app_state.h"
 
+#include <QList>
 #include <QTemporaryDir>
 
 struct AppFixture {
@@ -12,9 +13,13 @@ struct AppFixture {
     ~AppFixture();
 
     // Writes the fixture course's data file into the folder and cuts it into the text store.
-    void loadCourse();
-    // The data file of a small course made for tests: a few items per topic and exam.
-    static QByteArray courseData(const Edition& edition);
+    void loadCourse(const QList<int>& topicItems = {}, const QList<int>& examItems = {});
+    // The data file of a small course made for tests. topicItems and examItems: items per topic
+    // and per prepared exam, from the first; missing counts are 5. Item k of a group reads
+    // "<group> question k?", with choices "Choice alpha" to "Choice delta", answer letter
+    // (k - 1) mod 4 of A to D and explanation "<group> explanation k.".
+    static QByteArray courseData(const Edition& edition, const QList<int>& topicItems = {},
+                                 const QList<int>& examItems = {});
 
     QTemporaryDir dir;
     ScriptedPrompter prompter;
