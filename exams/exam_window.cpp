@@ -89,14 +89,13 @@ QWidget* ExamTest::makeItemPane()
     Label1[0]->setObjectName("Label1(0)");
     Label1[0]->setFont(enlarged(font(), 2, true));
 
+    Answers = new AnswerButtons(QSize(56, 48), 5);
+    Answers->layout()->setSpacing(0);  // side by side, as the rest of the row
+    connect(Answers, &AnswerButtons::chosen, session, &ExamSession::answer);
+    for (int i = 0; i < AnswerCount; ++i)
+        Command1[i] = Answers->button(i);
     auto* answers = new QHBoxLayout;
-    const QString letters = "ABCD";
-    for (int i = 0; i < AnswerCount; ++i) {
-        QPushButton* button = makeButton(i, letters.mid(i, 1));
-        button->setFont(enlarged(font(), 5, true));
-        button->setFixedSize(56, 48);
-        answers->addWidget(button);
-    }
+    answers->addWidget(Answers);
     answers->addSpacing(16);
     answers->addWidget(makeButton(Unsure, "&Unsure"));
     answers->addStretch();
@@ -212,10 +211,6 @@ void ExamTest::showItemPicture() { ::showItemPicture(state, session->picture(), 
 
 void ExamTest::command1Click(int index)
 {
-    if (index < AnswerCount) {
-        session->answer(index);
-        return;
-    }
     switch (index) {
     case Next: session->next(); break;
     case Previous: session->previous(); break;
@@ -283,9 +278,7 @@ bool ExamTest::eventFilter(QObject* watched, QEvent* event)
     if (typed.size() != 1 || !typed[0].isPrint() || typed[0] == ' '
         || key->modifiers() & (Qt::AltModifier | Qt::ControlModifier))
         return false;
-    const int answer = QString("ABCD").indexOf(typed.toUpper());
-    if (answer >= 0 && session->answerEnabled(answer))
-        session->answer(answer);
+    Answers->answerKey(key);
     return true;  // every other typed character is discarded
 }
 

@@ -5,6 +5,7 @@
 #include "exams/exam_lists.h"
 #include "exams/exam_session.h"
 #include "exams/finished_frame.h"
+#include "shell/answer_buttons.h"
 #include "shell/enlarge_rtf.h"
 #include "shell/form.h"
 
@@ -50,6 +51,7 @@ private:
     enum Button { Next = 5, Previous, Break, Finished, HelpButton, Unsure, CalculatorButton, ViewPicture };
 
     ExamSession* session = nullptr;
+    AnswerButtons* Answers = nullptr;
     std::array<QPushButton*, 13> Command1{};  // 0..3 the answers; there is no 4
     ExamLists* Frame1 = nullptr;
     std::array<QLabel*, 2> Label1{};

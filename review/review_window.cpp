@@ -21,7 +21,6 @@
 namespace {
 constexpr int QuizSlot = 11;
 constexpr int QuizHelpPage = 5;
-constexpr int ChoiceCount = 4;
 const QColor RightColour(0, 128, 0);
 const QColor WrongColour(255, 0, 0);
 }  // namespace
@@ -87,37 +86,32 @@ Quiz800::Quiz800(AppState& state) : Form(state, "Quiz800", QuizSlot)
 
 QWidget* Quiz800::makeButtons()
 {
-    const std::array<QString, 13> captions = {"A",          "B",         "C",           "D",
-                                              QString(),    "A&laddin",  "&Next",       "&Break",
-                                              "&Help",      "N&otebook", "C&alculator", "&Previous",
-                                              "&View Picture"};
-    for (int i = 0; i < int(Command1.size()); ++i) {
-        if (captions[i].isEmpty())
-            continue;
-        Command1[i] = new QPushButton(captions[i]);
+    // The answer buttons are large and stand out; they appear with the first item.
+    Answers = new AnswerButtons(QSize(64, 44), 4);
+    connect(Answers, &AnswerButtons::chosen, this, &Quiz800::answer);
+    QSizePolicy policy = Answers->sizePolicy();
+    policy.setRetainSizeWhenHidden(true);
+    Answers->setSizePolicy(policy);
+    Answers->hide();
+    const std::map<int, QString> captions = {{Lifeline, "A&laddin"},   {Next, "&Next"},
+                                             {Break, "&Break"},         {HelpButton, "&Help"},
+                                             {Notebook, "N&otebook"},   {CalculatorButton, "C&alculator"},
+                                             {Previous, "&Previous"},   {ViewPicture, "&View Picture"}};
+    for (int i = A; i <= D; ++i) {
+        Command1[i] = Answers->button(i);
+        Command1[i]->setEnabled(false);
+    }
+    for (const auto& [i, caption] : captions) {
+        Command1[i] = new QPushButton(caption);
         Command1[i]->setObjectName(QStringLiteral("Command1(%1)").arg(i));
         Command1[i]->installEventFilter(this);
         connect(Command1[i], &QPushButton::clicked, this, [this, i] { command1Click(i); });
-    }
-    // The answer buttons are large and stand out; they appear with the first item.
-    QFont answerFont = font();
-    answerFont.setPointSizeF(answerFont.pointSizeF() + 4);
-    answerFont.setBold(true);
-    for (int i = A; i <= D; ++i) {
-        Command1[i]->setFont(answerFont);
-        Command1[i]->setFixedSize(64, 44);
-        QSizePolicy policy = Command1[i]->sizePolicy();
-        policy.setRetainSizeWhenHidden(true);
-        Command1[i]->setSizePolicy(policy);
-        Command1[i]->setEnabled(false);
-        Command1[i]->hide();
     }
     for (int i : {Next, Break, Previous, ViewPicture})
         Command1[i]->setEnabled(false);
 
     auto* answers = new QHBoxLayout;
-    for (int i = A; i <= D; ++i)
-        answers->addWidget(Command1[i]);
+    answers->addWidget(Answers);
     answers->addStretch();
     answers->addWidget(Command1[ViewPicture]);
     answers->addWidget(Command1[Notebook]);
@@ -197,8 +191,7 @@ void Quiz800::showItem(int itemIndex)
 {
     setWindowTitle(state.edition.TopicTitles.value(Test->review().CurrentTopic));
     showItemPicture(itemIndex);
-    for (int i = A; i <= D; ++i)
-        Command1[i]->show();
+    Answers->show();
 }
 
 void Quiz800::showItemPicture(int itemIndex)
@@ -264,10 +257,6 @@ void Quiz800::askToFinish()
 
 void Quiz800::command1Click(int index)
 {
-    if (index < ChoiceCount) {
-        answer(index);
-        return;
-    }
     switch (index) {
     case Lifeline:
         state.forms.show("Aladdin", Forms::Modal);
@@ -307,32 +296,17 @@ void Quiz800::showRestored(const QString& name)
         form->setNormal();
 }
 
-bool Quiz800::letterKey(QKeyEvent* event)
-{
-    // A letter A to D still open answers like its button; Alt and Ctrl keys are the buttons'
-    // access keys and copying.
-    if (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
-        return false;
-    const QString letter = event->text().toUpper();
-    if (letter.size() != 1)
-        return false;
-    const int choice = letter[0].unicode() - 'A';
-    if (choice < 0 || choice >= ChoiceCount || !Test->choiceOpen(choice))
-        return false;
-    answer(choice);
-    return true;
-}
-
+// A letter still open answers like its button, wherever it is typed.
 bool Quiz800::eventFilter(QObject* watched, QEvent* event)
 {
-    if (event->type() == QEvent::KeyPress && letterKey(static_cast<QKeyEvent*>(event)))
+    if (event->type() == QEvent::KeyPress && Answers->answerKey(static_cast<QKeyEvent*>(event)))
         return true;
     return Form::eventFilter(watched, event);
 }
 
 void Quiz800::keyPressEvent(QKeyEvent* event)
 {
-    if (!letterKey(event))
+    if (!Answers->answerKey(event))
         Form::keyPressEvent(event);
 }
 

@@ -5,6 +5,7 @@
 
 #include "review/quiz_panels.h"
 #include "review/review_session.h"
+#include "shell/answer_buttons.h"
 #include "shell/enlarge_rtf.h"
 #include "shell/form.h"
 
@@ -41,7 +42,6 @@ private:
     void connectSession();
 
     void command1Click(int index);
-    bool letterKey(QKeyEvent* event);
     void answer(int choice);
     void focusWayOn(bool forward);
     void showItem(int itemIndex);
@@ -56,7 +56,8 @@ private:
 
     ReviewSession* Test = nullptr;
 
-    // Controls; Command1 index 4 is not used.
+    // Controls; Command1 indexes 0 to 3 are the answer buttons, 4 is not used.
+    AnswerButtons* Answers = nullptr;
     std::array<QPushButton*, 13> Command1{};
     RichTextBox* RichTextBox1 = nullptr;
     QFrame* Shape4 = nullptr;  // under the text: its width sets the text's right margin
