@@ -152,7 +152,7 @@ QWidget* ExamTest::makeSidePane()
 void ExamTest::formLoad()
 {
     restorePosition();
-    setMainMenuEnabled(state, false);
+    menuLock.emplace(state.mainMenu);
     session->start();
     Timer1->start();
 }
@@ -289,7 +289,7 @@ void ExamTest::formUnload()
     Frame1->quieten();
     state.forms.unload("PictForm");
     storePosition(true);
-    setMainMenuEnabled(state, true);
+    menuLock.reset();
     session->close();
 }
 

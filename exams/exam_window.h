@@ -8,8 +8,10 @@
 #include "shell/answer_buttons.h"
 #include "shell/enlarge_rtf.h"
 #include "shell/form.h"
+#include "shell/main_menu_link.h"
 
 #include <array>
+#include <optional>
 
 class QFrame;
 class QLabel;
@@ -62,6 +64,7 @@ private:
     BorderShape* Shape1 = nullptr;
     QFrame* Shape3 = nullptr;
     RtfCopies ItemRtf;
+    std::optional<MainMenuLock> menuLock;  // from load to unload
 };
 
 // After the exam window has closed: the main menu brought up to date unless the exam was dropped,

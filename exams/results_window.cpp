@@ -101,7 +101,7 @@ Results::Results(AppState& state) : Form(state, "Results", ResultsSlot)
 
 void Results::formLoad()
 {
-    setMainMenuEnabled(state, false);
+    menuLock.emplace(state.mainMenu);
     ExamState& exam = state.exam;
     exam.ExamKey.assign(MostTestItems + 1, 0);
     restorePosition();
@@ -120,7 +120,7 @@ void Results::formUnload()
 {
     state.forms.unload("PictForm");
     storePosition(true);
-    setMainMenuEnabled(state, true);
+    menuLock.reset();
 }
 
 

@@ -5,8 +5,10 @@
 
 #include "shell/enlarge_rtf.h"
 #include "shell/form.h"
+#include "shell/main_menu_link.h"
 
 #include <array>
+#include <optional>
 
 class QFrame;
 class QGroupBox;
@@ -47,4 +49,5 @@ private:
     std::array<QPushButton*, 7> Command1{};
 
     RtfCopies ResultRtf;  // the shown item, as built and enlarged
+    std::optional<MainMenuLock> menuLock;  // from load to unload
 };

@@ -154,7 +154,7 @@ void Quiz800::formLoad()
     else
         Meter->hideMeter();
     showTally();
-    setMainMenuEnabled(state, false);
+    menuLock.emplace(state.mainMenu);
 }
 
 void Quiz800::formUnload()
@@ -162,7 +162,7 @@ void Quiz800::formUnload()
     Timer1->stop();
     state.forms.unload("PictForm");
     storePosition(true);
-    setMainMenuEnabled(state, true);
+    menuLock.reset();
     Test->close();
     RefreshMainMenu(state);
 }

@@ -8,8 +8,10 @@
 #include "shell/answer_buttons.h"
 #include "shell/enlarge_rtf.h"
 #include "shell/form.h"
+#include "shell/main_menu_link.h"
 
 #include <array>
+#include <optional>
 
 class QFrame;
 class QLabel;
@@ -68,4 +70,5 @@ private:
     QTimer* Timer1 = nullptr;
 
     RtfCopies Text;  // NormalText and EnlargedText
+    std::optional<MainMenuLock> menuLock;  // from load to unload
 };
