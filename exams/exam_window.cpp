@@ -218,11 +218,7 @@ void ExamTest::command1Click(int index)
     case Finished: finishedClick(); break;
     case HelpButton: showHelp(state, ExamTestHelpPage, Forms::Modeless); break;
     case Unsure: session->toggleUnsure(); break;
-    case CalculatorButton:
-        state.forms.show("Calculator");
-        if (Form* calculator = state.forms.find("Calculator"))
-            calculator->setNormal();
-        break;
+    case CalculatorButton: state.forms.showRestored("Calculator"); break;
     case ViewPicture: showItemPicture(); break;
     }
 }

@@ -169,14 +169,8 @@ void Results::command1Click(int index)
     switch (index) {
     case SortButton: sort(); break;
     case PrintButton: print(); break;
-    case NotebookButton:
-    case CalculatorButton: {
-        const QString name = index == NotebookButton ? "NoteBook" : "Calculator";
-        state.forms.show(name);
-        if (Form* tool = state.forms.find(name))
-            tool->setNormal();
-        break;
-    }
+    case NotebookButton: state.forms.showRestored("NoteBook"); break;
+    case CalculatorButton: state.forms.showRestored("Calculator"); break;
     case HelpButton: showHelp(state, ResultsHelpPage, Forms::Modeless); break;
     case DoneButton: done(); break;
     case PictureButton: showItemPicture(List1->currentRow() + 1); break;

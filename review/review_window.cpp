@@ -265,8 +265,8 @@ void Quiz800::command1Click(int index)
     case Next: Test->next(); break;
     case Break: state.forms.unload("Quiz800"); break;
     case HelpButton: showHelp(state, QuizHelpPage, Forms::Modeless); break;
-    case Notebook: showRestored("NoteBook"); break;
-    case CalculatorButton: showRestored("Calculator"); break;
+    case Notebook: state.forms.showRestored("NoteBook"); break;
+    case CalculatorButton: state.forms.showRestored("Calculator"); break;
     case Previous: Test->previous(); break;
     case ViewPicture: showItemPicture(Test->itemOnScreen()); break;
     }
@@ -287,13 +287,6 @@ void Quiz800::focusWayOn(bool forward)
         Command1[Next]->setFocus();
     else
         Command1[forward && !Test->onLastItem() ? Next : Previous]->setFocus();
-}
-
-void Quiz800::showRestored(const QString& name)
-{
-    state.forms.show(name);
-    if (Form* form = state.forms.find(name))
-        form->setNormal();
 }
 
 // A letter still open answers like its button, wherever it is typed.

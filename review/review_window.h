@@ -54,7 +54,6 @@ private:
     void showControls();
     void askToFinish();
     void tell(ReviewSession::Notice notice, const QString& detail);
-    void showRestored(const QString& name);
 
     ReviewSession* Test = nullptr;
 

@@ -261,9 +261,7 @@ void Viewing::commandClick(int index)
         print();
         break;
     case Notebook:
-        state.forms.show("NoteBook");
-        if (Form* notebook = state.forms.find("NoteBook"))
-            notebook->setNormal();
+        state.forms.showRestored("NoteBook");
         break;
     case Done:
         close();
