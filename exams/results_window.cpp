@@ -151,7 +151,7 @@ void Results::ShowResultItem(int n)
 {
     const QByteArray text = examItemText(state, n);
     ResultRtf.set(
-        explainedItemRtf(state.text.RtfHeader, itemQuestion(text), itemExplanation(text), state.CrLf.toLatin1()));
+        explainedItemRtf(state.text, itemQuestion(text), itemExplanation(text), state.CrLf.toLatin1()));
     RichTextBox1->setTextRTF(ResultRtf.forWindow(isMaximised()));
     showItemPicture(n);
     setWindowTitle(state.edition.ExamTitles.value(state.exam.ExamChoice) + " Results, Item" + basic::Str(n));
