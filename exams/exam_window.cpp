@@ -78,12 +78,8 @@ QPushButton* ExamTest::makeButton(int index, const QString& caption)
 
 QWidget* ExamTest::makeItemPane()
 {
-    RichTextBox1 = new RichTextBox;
-    RichTextBox1->setObjectName("RichTextBox1");
-    RichTextBox1->setReadOnlyPane(true);
-    RichTextBox1->installEventFilter(this);
-    Shape3 = makeMarginShape(RichTextBox1);
-    Shape3->setObjectName("Shape3");
+    Item = new RtfPane("Shape3");
+    Item->box()->installEventFilter(this);
 
     Label1[0] = new QLabel("Your Answer: ");
     Label1[0]->setObjectName("Label1(0)");
@@ -108,8 +104,7 @@ QWidget* ExamTest::makeItemPane()
     auto* column = new QVBoxLayout(pane);
     column->setContentsMargins(0, 0, 0, 0);
     column->setSpacing(0);
-    column->addWidget(RichTextBox1, 1);
-    column->addWidget(Shape3);
+    column->addWidget(Item, 1);
     column->addSpacing(10);
     column->addWidget(Label1[0]);
     column->addSpacing(8);
@@ -160,17 +155,11 @@ void ExamTest::formLoad()
 void ExamTest::showItem()
 {
     setWindowTitle(session->title());
-    showItemText();
+    Item->setDocument(session->itemRtf());
     if (session->picture() != 0)
         showItemPicture();
     else
         state.forms.unload("PictForm");
-}
-
-void ExamTest::showItemText()
-{
-    ItemRtf.set(session->itemRtf());
-    RichTextBox1->setTextRTF(ItemRtf.forWindow(isMaximised()));
 }
 
 void ExamTest::render(ExamSession::Focus focus)
@@ -190,7 +179,7 @@ void ExamTest::render(ExamSession::Focus focus)
     for (const auto& [control, on] : enabled)
         if (on)
             control->setEnabled(true);
-    const std::array<QWidget*, 5> targets = {nullptr, Command1[Next], Command1[Previous], Command1[Finished], RichTextBox1};
+    const std::array<QWidget*, 5> targets = {nullptr, Command1[Next], Command1[Previous], Command1[Finished], Item->box()};
     if (QWidget* target = targets[focus])
         target->setFocus();
     for (const auto& [control, on] : enabled)
@@ -251,17 +240,11 @@ void ExamTest::showExpiry()
 {
     Timer1->stop();
     Timer2->stop();
-    showItemText();  // emptied
+    Item->setDocument(session->itemRtf());  // emptied
     Shape1->setBorderStyle(BorderShape::Solid);
 }
 
 void ExamTest::timer2Tick() { Shape1->blink(); }
-
-void ExamTest::resizeEvent(QResizeEvent* event)
-{
-    Form::resizeEvent(event);
-    showCopy(RichTextBox1, ItemRtf, isMaximised());
-}
 
 bool ExamTest::eventFilter(QObject* watched, QEvent* event)
 {

@@ -29,13 +29,8 @@ Quiz800::Quiz800(AppState& state) : Form(state, "Quiz800", QuizSlot)
 {
     setWindowTitle("Chapter Review Quiz");
 
-    // The item: a large read-only pane whose text wraps within the marker under it.
-    RichTextBox1 = new RichTextBox;
-    RichTextBox1->setObjectName("RichTextBox1");
-    RichTextBox1->setReadOnlyPane(true);
-    RichTextBox1->installEventFilter(this);
-    Shape4 = makeMarginShape(RichTextBox1);
-    Shape4->setObjectName("Shape4");
+    Item = new RtfPane("Shape4");
+    Item->box()->installEventFilter(this);
 
     // The status line, large enough for its two lines.
     Label2 = namedLabel(QString(), "Label2");
@@ -58,12 +53,8 @@ Quiz800::Quiz800(AppState& state) : Form(state, "Quiz800", QuizSlot)
 
     // The pane with the meter at its right; below, the performance at the left beside the
     // buttons, the status line and the progress bar.
-    auto* pane = new QVBoxLayout;
-    pane->setSpacing(0);
-    pane->addWidget(RichTextBox1, 1);
-    pane->addWidget(Shape4);
     auto* top = new QHBoxLayout;
-    top->addLayout(pane, 1);
+    top->addWidget(Item, 1);
     Meter = new MeterColumn;
     top->addWidget(Meter);
     auto* controls = new QVBoxLayout;
@@ -204,8 +195,7 @@ void Quiz800::showItemPicture(int itemIndex)
 
 void Quiz800::showDocument()
 {
-    Text.set(Test->document());
-    showCopy(RichTextBox1, Text, isMaximised());
+    Item->setDocument(Test->document());
 }
 
 void Quiz800::showStatus()
@@ -282,7 +272,7 @@ void Quiz800::focusWayOn(bool forward)
 {
     // The pane while the item waits for its answer; else the button that leads on.
     if (!Test->itemAnswered())
-        RichTextBox1->setFocus();
+        Item->box()->setFocus();
     else if (Test->review().ReviewItemNo == 1)
         Command1[Next]->setFocus();
     else
@@ -301,10 +291,4 @@ void Quiz800::keyPressEvent(QKeyEvent* event)
 {
     if (!Answers->answerKey(event))
         Form::keyPressEvent(event);
-}
-
-void Quiz800::resizeEvent(QResizeEvent* event)
-{
-    Form::resizeEvent(event);
-    showCopy(RichTextBox1, Text, isMaximised());
 }
