@@ -6,6 +6,7 @@
 #include "platform/runtime_error.h"
 #include "shell/app_state.h"
 #include "shell/help_window.h"
+#include "shell/rtf_pane.h"
 
 #include <QCheckBox>
 #include <QFrame>
