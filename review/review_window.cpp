@@ -84,21 +84,18 @@ QWidget* Quiz800::makeButtons()
     policy.setRetainSizeWhenHidden(true);
     Answers->setSizePolicy(policy);
     Answers->hide();
-    const std::map<int, QString> captions = {{Lifeline, "A&laddin"},   {Next, "&Next"},
-                                             {Break, "&Break"},         {HelpButton, "&Help"},
-                                             {Notebook, "N&otebook"},   {CalculatorButton, "C&alculator"},
-                                             {Previous, "&Previous"},   {ViewPicture, "&View Picture"}};
-    for (int i = A; i <= D; ++i) {
+    for (int i = A; i <= D; ++i)
         Command1[i] = Answers->button(i);
-        Command1[i]->setEnabled(false);
-    }
+    const std::map<int, QString> captions = {
+        {Lifeline, "A&laddin"},  {Next, "&Next"},                  {Break, "&Break"},       {HelpButton, "&Help"},
+        {Notebook, "N&otebook"}, {CalculatorButton, "C&alculator"}, {Previous, "&Previous"}, {ViewPicture, "&View Picture"}};
     for (const auto& [i, caption] : captions) {
         Command1[i] = new QPushButton(caption);
         Command1[i]->setObjectName(QStringLiteral("Command1(%1)").arg(i));
         Command1[i]->installEventFilter(this);
         connect(Command1[i], &QPushButton::clicked, this, [this, i] { command1Click(i); });
     }
-    for (int i : {Next, Break, Previous, ViewPicture})
+    for (int i : {A, B, C, D, Next, Break, Previous, ViewPicture})
         Command1[i]->setEnabled(false);
 
     auto* answers = new QHBoxLayout;
