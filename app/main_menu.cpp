@@ -283,9 +283,9 @@ void ButtonMenu::command3Click(int index)
 {
     switch (index) {
     case Glossary: showViewing(8); break;
-    case Notebook: showRestored("NoteBook"); break;
-    case CalculatorTool: showRestored("Calculator"); break;
-    case Alarm: showRestored("AlarmForm"); break;
+    case Notebook: state.forms.showRestored("NoteBook"); break;
+    case CalculatorTool: state.forms.showRestored("Calculator"); break;
+    case Alarm: state.forms.showRestored("AlarmForm"); break;
     case Options: state.forms.show("Preferences", Forms::Modal); break;
     }
 }
@@ -294,20 +294,13 @@ void ButtonMenu::command4Click(int index) { showViewing(index + 1); }
 
 void ButtonMenu::command5Click(int index) { showHelp(state, GeneralHelpPages[index], Forms::Modeless); }
 
-void ButtonMenu::showRestored(const QString& name)
-{
-    state.forms.show(name);
-    if (Form* form = state.forms.find(name))
-        form->setNormal();
-}
-
 void ButtonMenu::showViewing(int mode)
 {
     // The reading window reads its content at load: reload it only for another content.
     if (state.ViewingMode != mode)
         state.forms.unload("Viewing");
     state.ViewingMode = mode;
-    showRestored("Viewing");
+    state.forms.showRestored("Viewing");
 }
 
 void ButtonMenu::formUnload()

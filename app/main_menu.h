@@ -49,7 +49,6 @@ private:
     void command4Click(int index);
     void command5Click(int index);
     void showFrame(int k);  // Frame1(k), or none
-    void showRestored(const QString& name);  // modeless, back to its normal size
     void showViewing(int mode);
 
     enum Option { Reviews, Exams, Reports, Tools, Discussion, GeneralHelp, Scrap };

@@ -129,7 +129,7 @@ void ExamSession::show(int n)
     const QByteArray item = examItemText(exam, text, edition, n);
     Picture = examItemPicture(exam, text, edition, n);
     exam.ExamKey[n] = itemKey(item);
-    ItemRtf = text.RtfHeader + itemQuestion(item) + "\\par }";
+    ItemRtf = text.document(itemQuestion(item));
     const int answer = exam.ExamAnswers[n];
     HeldAnswer = answer >= 1 && answer <= 4 ? answer : 0;  // a damaged record may hold another value
     AnswerText = answerLabel(answer, exam.ExamUnsure[n] != 0);

@@ -239,7 +239,7 @@ QGroupBox* ExamSet::makeMagnitudeFrame()
 void ExamSet::formLoad()
 {
     restorePosition();
-    setMainMenuEnabled(state, false);
+    menuLock.emplace(state.mainMenu);
     ExamState& exam = state.exam;
     const Edition& edition = state.edition;
     const int custom = edition.CustomExamNo();
@@ -380,5 +380,5 @@ void ExamSet::takeExam()
 void ExamSet::formUnload()
 {
     storePosition(true);
-    setMainMenuEnabled(state, true);
+    menuLock.reset();
 }

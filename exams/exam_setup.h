@@ -3,8 +3,10 @@
 #pragma once
 
 #include "shell/form.h"
+#include "shell/main_menu_link.h"
 
 #include <array>
+#include <optional>
 #include <vector>
 
 class QCheckBox;
@@ -54,4 +56,5 @@ private:
 
     int CustomTimeEntry = 0;  // the custom exam's time entry (list index + 1), kept while a prepared exam shows
     int CustomItemCount = 0;
+    std::optional<MainMenuLock> menuLock;  // from load to unload
 };

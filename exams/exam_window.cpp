@@ -78,25 +78,20 @@ QPushButton* ExamTest::makeButton(int index, const QString& caption)
 
 QWidget* ExamTest::makeItemPane()
 {
-    RichTextBox1 = new RichTextBox;
-    RichTextBox1->setObjectName("RichTextBox1");
-    RichTextBox1->setReadOnlyPane(true);
-    RichTextBox1->installEventFilter(this);
-    Shape3 = makeMarginShape(RichTextBox1);
-    Shape3->setObjectName("Shape3");
+    Item = new RtfPane("Shape3");
+    Item->box()->installEventFilter(this);
 
     Label1[0] = new QLabel("Your Answer: ");
     Label1[0]->setObjectName("Label1(0)");
     Label1[0]->setFont(enlarged(font(), 2, true));
 
+    Answers = new AnswerButtons(QSize(56, 48), 5);
+    Answers->layout()->setSpacing(0);  // side by side, as the rest of the row
+    connect(Answers, &AnswerButtons::chosen, session, &ExamSession::answer);
+    for (int i = 0; i < AnswerCount; ++i)
+        Command1[i] = Answers->button(i);
     auto* answers = new QHBoxLayout;
-    const QString letters = "ABCD";
-    for (int i = 0; i < AnswerCount; ++i) {
-        QPushButton* button = makeButton(i, letters.mid(i, 1));
-        button->setFont(enlarged(font(), 5, true));
-        button->setFixedSize(56, 48);
-        answers->addWidget(button);
-    }
+    answers->addWidget(Answers);
     answers->addSpacing(16);
     answers->addWidget(makeButton(Unsure, "&Unsure"));
     answers->addStretch();
@@ -109,8 +104,7 @@ QWidget* ExamTest::makeItemPane()
     auto* column = new QVBoxLayout(pane);
     column->setContentsMargins(0, 0, 0, 0);
     column->setSpacing(0);
-    column->addWidget(RichTextBox1, 1);
-    column->addWidget(Shape3);
+    column->addWidget(Item, 1);
     column->addSpacing(10);
     column->addWidget(Label1[0]);
     column->addSpacing(8);
@@ -153,7 +147,7 @@ QWidget* ExamTest::makeSidePane()
 void ExamTest::formLoad()
 {
     restorePosition();
-    setMainMenuEnabled(state, false);
+    menuLock.emplace(state.mainMenu);
     session->start();
     Timer1->start();
 }
@@ -161,17 +155,11 @@ void ExamTest::formLoad()
 void ExamTest::showItem()
 {
     setWindowTitle(session->title());
-    showItemText();
+    Item->setDocument(session->itemRtf());
     if (session->picture() != 0)
         showItemPicture();
     else
         state.forms.unload("PictForm");
-}
-
-void ExamTest::showItemText()
-{
-    ItemRtf.set(session->itemRtf());
-    RichTextBox1->setTextRTF(ItemRtf.forWindow(isMaximised()));
 }
 
 void ExamTest::render(ExamSession::Focus focus)
@@ -191,7 +179,7 @@ void ExamTest::render(ExamSession::Focus focus)
     for (const auto& [control, on] : enabled)
         if (on)
             control->setEnabled(true);
-    const std::array<QWidget*, 5> targets = {nullptr, Command1[Next], Command1[Previous], Command1[Finished], RichTextBox1};
+    const std::array<QWidget*, 5> targets = {nullptr, Command1[Next], Command1[Previous], Command1[Finished], Item->box()};
     if (QWidget* target = targets[focus])
         target->setFocus();
     for (const auto& [control, on] : enabled)
@@ -212,10 +200,6 @@ void ExamTest::showItemPicture() { ::showItemPicture(state, session->picture(), 
 
 void ExamTest::command1Click(int index)
 {
-    if (index < AnswerCount) {
-        session->answer(index);
-        return;
-    }
     switch (index) {
     case Next: session->next(); break;
     case Previous: session->previous(); break;
@@ -223,11 +207,7 @@ void ExamTest::command1Click(int index)
     case Finished: finishedClick(); break;
     case HelpButton: showHelp(state, ExamTestHelpPage, Forms::Modeless); break;
     case Unsure: session->toggleUnsure(); break;
-    case CalculatorButton:
-        state.forms.show("Calculator");
-        if (Form* calculator = state.forms.find("Calculator"))
-            calculator->setNormal();
-        break;
+    case CalculatorButton: state.forms.showRestored("Calculator"); break;
     case ViewPicture: showItemPicture(); break;
     }
 }
@@ -260,17 +240,11 @@ void ExamTest::showExpiry()
 {
     Timer1->stop();
     Timer2->stop();
-    showItemText();  // emptied
+    Item->setDocument(session->itemRtf());  // emptied
     Shape1->setBorderStyle(BorderShape::Solid);
 }
 
 void ExamTest::timer2Tick() { Shape1->blink(); }
-
-void ExamTest::resizeEvent(QResizeEvent* event)
-{
-    Form::resizeEvent(event);
-    showCopy(RichTextBox1, ItemRtf, isMaximised());
-}
 
 bool ExamTest::eventFilter(QObject* watched, QEvent* event)
 {
@@ -283,9 +257,7 @@ bool ExamTest::eventFilter(QObject* watched, QEvent* event)
     if (typed.size() != 1 || !typed[0].isPrint() || typed[0] == ' '
         || key->modifiers() & (Qt::AltModifier | Qt::ControlModifier))
         return false;
-    const int answer = QString("ABCD").indexOf(typed.toUpper());
-    if (answer >= 0 && session->answerEnabled(answer))
-        session->answer(answer);
+    Answers->answerKey(key);
     return true;  // every other typed character is discarded
 }
 
@@ -296,7 +268,7 @@ void ExamTest::formUnload()
     Frame1->quieten();
     state.forms.unload("PictForm");
     storePosition(true);
-    setMainMenuEnabled(state, true);
+    menuLock.reset();
     session->close();
 }
 

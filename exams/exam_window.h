@@ -5,17 +5,18 @@
 #include "exams/exam_lists.h"
 #include "exams/exam_session.h"
 #include "exams/finished_frame.h"
-#include "shell/enlarge_rtf.h"
+#include "shell/answer_buttons.h"
 #include "shell/form.h"
+#include "shell/main_menu_link.h"
+#include "shell/rtf_pane.h"
 
 #include <array>
+#include <optional>
 
-class QFrame;
 class QLabel;
 class QProgressBar;
 class QPushButton;
 class QTimer;
-class RichTextBox;
 
 class ExamTest : public Form {
     Q_OBJECT
@@ -30,7 +31,6 @@ public:
 protected:
     void formLoad() override;
     void formUnload() override;
-    void resizeEvent(QResizeEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -39,7 +39,6 @@ private:
     QPushButton* makeButton(int index, const QString& caption);
 
     void showItem();
-    void showItemText();
     void render(ExamSession::Focus focus);
     void showClock(const Countdown& clock);
     void showExpiry();
@@ -50,16 +49,16 @@ private:
     enum Button { Next = 5, Previous, Break, Finished, HelpButton, Unsure, CalculatorButton, ViewPicture };
 
     ExamSession* session = nullptr;
+    AnswerButtons* Answers = nullptr;
     std::array<QPushButton*, 13> Command1{};  // 0..3 the answers; there is no 4
     ExamLists* Frame1 = nullptr;
     std::array<QLabel*, 2> Label1{};
-    RichTextBox* RichTextBox1 = nullptr;
+    RtfPane* Item = nullptr;  // RichTextBox1 over Shape3
     QProgressBar* ProgressBar1 = nullptr;
     QTimer* Timer1 = nullptr;
     QTimer* Timer2 = nullptr;
     BorderShape* Shape1 = nullptr;
-    QFrame* Shape3 = nullptr;
-    RtfCopies ItemRtf;
+    std::optional<MainMenuLock> menuLock;  // from load to unload
 };
 
 // After the exam window has closed: the main menu brought up to date unless the exam was dropped,

@@ -5,7 +5,6 @@
 #include "platform/basic.h"
 #include "platform/cp1252.h"
 #include "platform/printer.h"
-#include "platform/rich_text_box.h"
 #include "platform/runtime_error.h"
 #include "review/review_rules.h"
 #include "shell/app_state.h"
@@ -42,11 +41,7 @@ Results::Results(AppState& state) : Form(state, "Results", ResultsSlot)
     (new QVBoxLayout(Frame2))->addWidget(List1);
 
     // The shown item, with the placeholder that sets its right margin.
-    RichTextBox1 = new RichTextBox;
-    RichTextBox1->setObjectName("RichTextBox1");
-    RichTextBox1->setReadOnlyPane(true);
-    Shape2 = makeMarginShape(RichTextBox1);
-    Shape2->setObjectName("Shape2");
+    Item = new RtfPane("Shape2");
 
     // The scoring summary; the line sets the total off from the two counts above it.
     Frame1 = new QGroupBox(ScoringSummaryCaption);
@@ -80,13 +75,9 @@ Results::Results(AppState& state) : Form(state, "Results", ResultsSlot)
     auto* left = new QVBoxLayout;
     left->addWidget(Frame2, 1);
     left->addWidget(Frame1);
-    auto* item = new QVBoxLayout;
-    item->setSpacing(0);
-    item->addWidget(RichTextBox1, 1);
-    item->addWidget(Shape2);
     auto* panes = new QHBoxLayout;
     panes->addLayout(left);
-    panes->addLayout(item, 1);
+    panes->addWidget(Item, 1);
     auto* buttons = new QHBoxLayout;
     for (int i : {SortButton, PrintButton, PictureButton, NotebookButton, CalculatorButton})
         buttons->addWidget(Command1[i]);
@@ -101,7 +92,7 @@ Results::Results(AppState& state) : Form(state, "Results", ResultsSlot)
 
 void Results::formLoad()
 {
-    setMainMenuEnabled(state, false);
+    menuLock.emplace(state.mainMenu);
     ExamState& exam = state.exam;
     exam.ExamKey.assign(MostTestItems + 1, 0);
     restorePosition();
@@ -120,14 +111,7 @@ void Results::formUnload()
 {
     state.forms.unload("PictForm");
     storePosition(true);
-    setMainMenuEnabled(state, true);
-}
-
-
-void Results::resizeEvent(QResizeEvent* event)
-{
-    Form::resizeEvent(event);
-    showCopy(RichTextBox1, ResultRtf, isMaximised());
+    menuLock.reset();
 }
 
 void Results::fillList()
@@ -150,9 +134,7 @@ void Results::list1Click(int row)
 void Results::ShowResultItem(int n)
 {
     const QByteArray text = examItemText(state, n);
-    ResultRtf.set(
-        explainedItemRtf(state.text.RtfHeader, itemQuestion(text), itemExplanation(text), state.CrLf.toLatin1()));
-    RichTextBox1->setTextRTF(ResultRtf.forWindow(isMaximised()));
+    Item->setDocument(explainedItemRtf(state.text, itemQuestion(text), itemExplanation(text), state.CrLf.toLatin1()));
     showItemPicture(n);
     setWindowTitle(state.edition.ExamTitles.value(state.exam.ExamChoice) + " Results, Item" + basic::Str(n));
 }
@@ -169,14 +151,8 @@ void Results::command1Click(int index)
     switch (index) {
     case SortButton: sort(); break;
     case PrintButton: print(); break;
-    case NotebookButton:
-    case CalculatorButton: {
-        const QString name = index == NotebookButton ? "NoteBook" : "Calculator";
-        state.forms.show(name);
-        if (Form* tool = state.forms.find(name))
-            tool->setNormal();
-        break;
-    }
+    case NotebookButton: state.forms.showRestored("NoteBook"); break;
+    case CalculatorButton: state.forms.showRestored("Calculator"); break;
     case HelpButton: showHelp(state, ResultsHelpPage, Forms::Modeless); break;
     case DoneButton: done(); break;
     case PictureButton: showItemPicture(List1->currentRow() + 1); break;

@@ -3,17 +3,18 @@
 // sort a scrambled exam back into question order and print the results.
 #pragma once
 
-#include "shell/enlarge_rtf.h"
 #include "shell/form.h"
+#include "shell/main_menu_link.h"
+#include "shell/rtf_pane.h"
 
 #include <array>
+#include <optional>
 
 class QFrame;
 class QGroupBox;
 class QLabel;
 class QListWidget;
 class QPushButton;
-class RichTextBox;
 
 class Results : public Form {
     Q_OBJECT
@@ -23,7 +24,6 @@ public:
 protected:
     void formLoad() override;
     void formUnload() override;
-    void resizeEvent(QResizeEvent* event) override;
 
 private:
     void fillList();
@@ -39,12 +39,11 @@ private:
 
     QGroupBox* Frame2 = nullptr;
     QListWidget* List1 = nullptr;
-    RichTextBox* RichTextBox1 = nullptr;
-    QFrame* Shape2 = nullptr;
+    RtfPane* Item = nullptr;  // RichTextBox1 over Shape2
     QGroupBox* Frame1 = nullptr;
     std::array<QLabel*, 6> Label1{};
     QFrame* Line1 = nullptr;
     std::array<QPushButton*, 7> Command1{};
 
-    RtfCopies ResultRtf;  // the shown item, as built and enlarged
+    std::optional<MainMenuLock> menuLock;  // from load to unload
 };

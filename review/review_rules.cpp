@@ -13,11 +13,11 @@ QString itemStatus(int testType, int position, int itemCount)
     return titles.value(testType) + "\nItem" + basic::Str(position) + " of" + basic::Str(itemCount);
 }
 
-QByteArray explainedItemRtf(const QByteArray& rtfHeader, const QByteArray& question, const QByteArray& explanation,
+QByteArray explainedItemRtf(const TextStore& text, const QByteArray& question, const QByteArray& explanation,
                             const QByteArray& crLf)
 {
     const QByteArray rule = QByteArray(15, ' ') + QByteArray(25, char(151));  // em dashes in Windows-1252
-    return rtfHeader + question + rule + "\\par " + crLf + explanation + "\\par }";
+    return text.document(question + rule + "\\par " + crLf + explanation);
 }
 
 void scrambleOrder(std::vector<int>& order, int n, RandomSource& random)

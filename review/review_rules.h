@@ -17,7 +17,7 @@ QString itemStatus(int testType, int position, int itemCount);
 
 // An answered item as the review test and the exam results show it: the question, a rule of
 // dashes, and the explanation.
-QByteArray explainedItemRtf(const QByteArray& rtfHeader, const QByteArray& question, const QByteArray& explanation,
+QByteArray explainedItemRtf(const TextStore& text, const QByteArray& question, const QByteArray& explanation,
                             const QByteArray& crLf);
 
 // Each position 1..n in turn swaps with a position drawn from the whole range, itself included

@@ -151,7 +151,7 @@ void ReviewSession::showItem(int position)
     questionRtf_ = itemQuestion(item);
     explanationRtf_ = itemExplanation(item);
     emit itemShown(index);
-    setDocument(text_.RtfHeader + questionRtf_ + "\\par }");
+    setDocument(text_.document(questionRtf_));
 
     open_.fill(true);
     // Only the furthest position and the first can wait for an answer; their clocks run.
@@ -170,7 +170,7 @@ void ReviewSession::showItem(int position)
 void ReviewSession::showExplanation()
 {
     clockRunning_ = false;
-    setDocument(explainedItemRtf(text_.RtfHeader, questionRtf_, explanationRtf_, CrLf));
+    setDocument(explainedItemRtf(text_, questionRtf_, explanationRtf_, CrLf));
     // Expert advice shows the explanation but leaves the item waiting for its answer.
     const bool expertAdvice = review_.LifelineChoice == ReviewState::ExpertAdvice;
     if (!expertAdvice) {
@@ -324,7 +324,7 @@ void ReviewSession::coinToss()
         open_[j] = false;
         blankChoice(questionRtf_, char('A' + j), CrLf);
     }
-    setDocument(text_.RtfHeader + questionRtf_ + "\\par }");
+    setDocument(text_.document(questionRtf_));
 }
 
 // ---- Finishing and closing ----

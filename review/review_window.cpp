@@ -21,7 +21,6 @@
 namespace {
 constexpr int QuizSlot = 11;
 constexpr int QuizHelpPage = 5;
-constexpr int ChoiceCount = 4;
 const QColor RightColour(0, 128, 0);
 const QColor WrongColour(255, 0, 0);
 }  // namespace
@@ -30,13 +29,8 @@ Quiz800::Quiz800(AppState& state) : Form(state, "Quiz800", QuizSlot)
 {
     setWindowTitle("Chapter Review Quiz");
 
-    // The item: a large read-only pane whose text wraps within the marker under it.
-    RichTextBox1 = new RichTextBox;
-    RichTextBox1->setObjectName("RichTextBox1");
-    RichTextBox1->setReadOnlyPane(true);
-    RichTextBox1->installEventFilter(this);
-    Shape4 = makeMarginShape(RichTextBox1);
-    Shape4->setObjectName("Shape4");
+    Item = new RtfPane("Shape4");
+    Item->box()->installEventFilter(this);
 
     // The status line, large enough for its two lines.
     Label2 = namedLabel(QString(), "Label2");
@@ -59,12 +53,8 @@ Quiz800::Quiz800(AppState& state) : Form(state, "Quiz800", QuizSlot)
 
     // The pane with the meter at its right; below, the performance at the left beside the
     // buttons, the status line and the progress bar.
-    auto* pane = new QVBoxLayout;
-    pane->setSpacing(0);
-    pane->addWidget(RichTextBox1, 1);
-    pane->addWidget(Shape4);
     auto* top = new QHBoxLayout;
-    top->addLayout(pane, 1);
+    top->addWidget(Item, 1);
     Meter = new MeterColumn;
     top->addWidget(Meter);
     auto* controls = new QVBoxLayout;
@@ -87,37 +77,29 @@ Quiz800::Quiz800(AppState& state) : Form(state, "Quiz800", QuizSlot)
 
 QWidget* Quiz800::makeButtons()
 {
-    const std::array<QString, 13> captions = {"A",          "B",         "C",           "D",
-                                              QString(),    "A&laddin",  "&Next",       "&Break",
-                                              "&Help",      "N&otebook", "C&alculator", "&Previous",
-                                              "&View Picture"};
-    for (int i = 0; i < int(Command1.size()); ++i) {
-        if (captions[i].isEmpty())
-            continue;
-        Command1[i] = new QPushButton(captions[i]);
+    // The answer buttons are large and stand out; they appear with the first item.
+    Answers = new AnswerButtons(QSize(64, 44), 4);
+    connect(Answers, &AnswerButtons::chosen, this, &Quiz800::answer);
+    QSizePolicy policy = Answers->sizePolicy();
+    policy.setRetainSizeWhenHidden(true);
+    Answers->setSizePolicy(policy);
+    Answers->hide();
+    for (int i = A; i <= D; ++i)
+        Command1[i] = Answers->button(i);
+    const std::map<int, QString> captions = {
+        {Lifeline, "A&laddin"},  {Next, "&Next"},                  {Break, "&Break"},       {HelpButton, "&Help"},
+        {Notebook, "N&otebook"}, {CalculatorButton, "C&alculator"}, {Previous, "&Previous"}, {ViewPicture, "&View Picture"}};
+    for (const auto& [i, caption] : captions) {
+        Command1[i] = new QPushButton(caption);
         Command1[i]->setObjectName(QStringLiteral("Command1(%1)").arg(i));
         Command1[i]->installEventFilter(this);
         connect(Command1[i], &QPushButton::clicked, this, [this, i] { command1Click(i); });
     }
-    // The answer buttons are large and stand out; they appear with the first item.
-    QFont answerFont = font();
-    answerFont.setPointSizeF(answerFont.pointSizeF() + 4);
-    answerFont.setBold(true);
-    for (int i = A; i <= D; ++i) {
-        Command1[i]->setFont(answerFont);
-        Command1[i]->setFixedSize(64, 44);
-        QSizePolicy policy = Command1[i]->sizePolicy();
-        policy.setRetainSizeWhenHidden(true);
-        Command1[i]->setSizePolicy(policy);
-        Command1[i]->setEnabled(false);
-        Command1[i]->hide();
-    }
-    for (int i : {Next, Break, Previous, ViewPicture})
+    for (int i : {A, B, C, D, Next, Break, Previous, ViewPicture})
         Command1[i]->setEnabled(false);
 
     auto* answers = new QHBoxLayout;
-    for (int i = A; i <= D; ++i)
-        answers->addWidget(Command1[i]);
+    answers->addWidget(Answers);
     answers->addStretch();
     answers->addWidget(Command1[ViewPicture]);
     answers->addWidget(Command1[Notebook]);
@@ -160,7 +142,7 @@ void Quiz800::formLoad()
     else
         Meter->hideMeter();
     showTally();
-    setMainMenuEnabled(state, false);
+    menuLock.emplace(state.mainMenu);
 }
 
 void Quiz800::formUnload()
@@ -168,7 +150,7 @@ void Quiz800::formUnload()
     Timer1->stop();
     state.forms.unload("PictForm");
     storePosition(true);
-    setMainMenuEnabled(state, true);
+    menuLock.reset();
     Test->close();
     RefreshMainMenu(state);
 }
@@ -197,8 +179,7 @@ void Quiz800::showItem(int itemIndex)
 {
     setWindowTitle(state.edition.TopicTitles.value(Test->review().CurrentTopic));
     showItemPicture(itemIndex);
-    for (int i = A; i <= D; ++i)
-        Command1[i]->show();
+    Answers->show();
 }
 
 void Quiz800::showItemPicture(int itemIndex)
@@ -211,8 +192,7 @@ void Quiz800::showItemPicture(int itemIndex)
 
 void Quiz800::showDocument()
 {
-    Text.set(Test->document());
-    showCopy(RichTextBox1, Text, isMaximised());
+    Item->setDocument(Test->document());
 }
 
 void Quiz800::showStatus()
@@ -264,10 +244,6 @@ void Quiz800::askToFinish()
 
 void Quiz800::command1Click(int index)
 {
-    if (index < ChoiceCount) {
-        answer(index);
-        return;
-    }
     switch (index) {
     case Lifeline:
         state.forms.show("Aladdin", Forms::Modal);
@@ -276,8 +252,8 @@ void Quiz800::command1Click(int index)
     case Next: Test->next(); break;
     case Break: state.forms.unload("Quiz800"); break;
     case HelpButton: showHelp(state, QuizHelpPage, Forms::Modeless); break;
-    case Notebook: showRestored("NoteBook"); break;
-    case CalculatorButton: showRestored("Calculator"); break;
+    case Notebook: state.forms.showRestored("NoteBook"); break;
+    case CalculatorButton: state.forms.showRestored("Calculator"); break;
     case Previous: Test->previous(); break;
     case ViewPicture: showItemPicture(Test->itemOnScreen()); break;
     }
@@ -293,51 +269,23 @@ void Quiz800::focusWayOn(bool forward)
 {
     // The pane while the item waits for its answer; else the button that leads on.
     if (!Test->itemAnswered())
-        RichTextBox1->setFocus();
+        Item->box()->setFocus();
     else if (Test->review().ReviewItemNo == 1)
         Command1[Next]->setFocus();
     else
         Command1[forward && !Test->onLastItem() ? Next : Previous]->setFocus();
 }
 
-void Quiz800::showRestored(const QString& name)
-{
-    state.forms.show(name);
-    if (Form* form = state.forms.find(name))
-        form->setNormal();
-}
-
-bool Quiz800::letterKey(QKeyEvent* event)
-{
-    // A letter A to D still open answers like its button; Alt and Ctrl keys are the buttons'
-    // access keys and copying.
-    if (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
-        return false;
-    const QString letter = event->text().toUpper();
-    if (letter.size() != 1)
-        return false;
-    const int choice = letter[0].unicode() - 'A';
-    if (choice < 0 || choice >= ChoiceCount || !Test->choiceOpen(choice))
-        return false;
-    answer(choice);
-    return true;
-}
-
+// A letter still open answers like its button, wherever it is typed.
 bool Quiz800::eventFilter(QObject* watched, QEvent* event)
 {
-    if (event->type() == QEvent::KeyPress && letterKey(static_cast<QKeyEvent*>(event)))
+    if (event->type() == QEvent::KeyPress && Answers->answerKey(static_cast<QKeyEvent*>(event)))
         return true;
     return Form::eventFilter(watched, event);
 }
 
 void Quiz800::keyPressEvent(QKeyEvent* event)
 {
-    if (!letterKey(event))
+    if (!Answers->answerKey(event))
         Form::keyPressEvent(event);
-}
-
-void Quiz800::resizeEvent(QResizeEvent* event)
-{
-    Form::resizeEvent(event);
-    showCopy(RichTextBox1, Text, isMaximised());
 }

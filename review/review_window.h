@@ -5,17 +5,18 @@
 
 #include "review/quiz_panels.h"
 #include "review/review_session.h"
-#include "shell/enlarge_rtf.h"
+#include "shell/answer_buttons.h"
 #include "shell/form.h"
+#include "shell/main_menu_link.h"
+#include "shell/rtf_pane.h"
 
 #include <array>
+#include <optional>
 
-class QFrame;
 class QLabel;
 class QProgressBar;
 class QPushButton;
 class QTimer;
-class RichTextBox;
 
 class Quiz800 : public Form {
     Q_OBJECT
@@ -31,7 +32,6 @@ public:
 protected:
     void formLoad() override;
     void formUnload() override;
-    void resizeEvent(QResizeEvent* event) override;
     // Form_KeyPress: the window sees every key before the control with the focus.
     bool eventFilter(QObject* watched, QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
@@ -41,7 +41,6 @@ private:
     void connectSession();
 
     void command1Click(int index);
-    bool letterKey(QKeyEvent* event);
     void answer(int choice);
     void focusWayOn(bool forward);
     void showItem(int itemIndex);
@@ -52,19 +51,17 @@ private:
     void showControls();
     void askToFinish();
     void tell(ReviewSession::Notice notice, const QString& detail);
-    void showRestored(const QString& name);
 
     ReviewSession* Test = nullptr;
 
-    // Controls; Command1 index 4 is not used.
+    // Controls; Command1 indexes 0 to 3 are the answer buttons, 4 is not used.
+    AnswerButtons* Answers = nullptr;
     std::array<QPushButton*, 13> Command1{};
-    RichTextBox* RichTextBox1 = nullptr;
-    QFrame* Shape4 = nullptr;  // under the text: its width sets the text's right margin
+    RtfPane* Item = nullptr;  // RichTextBox1 over Shape4
     QLabel* Label2 = nullptr;  // status line
     PerformanceFrame* Frame1 = nullptr;
     MeterColumn* Meter = nullptr;  // Shape1 with its scale, pass line and hand shake
     QProgressBar* ProgressBar1 = nullptr;
     QTimer* Timer1 = nullptr;
-
-    RtfCopies Text;  // NormalText and EnlargedText
+    std::optional<MainMenuLock> menuLock;  // from load to unload
 };

@@ -46,6 +46,13 @@ void Forms::show(const QString& name, Mode mode)
     }
 }
 
+void Forms::showRestored(const QString& name)
+{
+    show(name);
+    if (Form* form = find(name))
+        form->setNormal();
+}
+
 void Forms::unload(const QString& name)
 {
     if (Form* form = find(name))

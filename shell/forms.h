@@ -28,6 +28,8 @@ public:
     Form* find(const QString& name) const;
     bool isLoaded(const QString& name) const { return find(name) != nullptr; }
     void show(const QString& name, Mode mode = Modeless);
+    // Shows the window modeless, in front, and brings it back to its normal size.
+    void showRestored(const QString& name);
     void unload(const QString& name);
 
     template <class T>

@@ -9,5 +9,3 @@ void MainMenuLink::setLocked(bool locked)
 }
 
 void RefreshMainMenu(AppState& state) { state.mainMenu.refresh(); }
-
-void setMainMenuEnabled(AppState& state, bool enabled) { state.mainMenu.setLocked(!enabled); }

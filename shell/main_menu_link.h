@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QObject>
+#include <QPointer>
 
 class AppState;
 
@@ -26,6 +27,19 @@ private:
 // exam in progress; nothing happens when the menu is not loaded.
 void RefreshMainMenu(AppState& state);
 
-// The windows that own the user's attention switch the menu off while they are open, and back
-// on when they close.
-void setMainMenuEnabled(AppState& state, bool enabled);
+// The menu locked for as long as this lives: a window that owns the user's attention holds one
+// from its load to its unload. The menu may go before the window at the program's end.
+class MainMenuLock {
+public:
+    explicit MainMenuLock(MainMenuLink& link) : link_(&link) { link.setLocked(true); }
+    ~MainMenuLock()
+    {
+        if (link_)
+            link_->setLocked(false);
+    }
+    MainMenuLock(const MainMenuLock&) = delete;
+    MainMenuLock& operator=(const MainMenuLock&) = delete;
+
+private:
+    QPointer<MainMenuLink> link_;
+};

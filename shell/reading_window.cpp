@@ -6,6 +6,7 @@
 #include "platform/runtime_error.h"
 #include "shell/app_state.h"
 #include "shell/help_window.h"
+#include "shell/rtf_pane.h"
 
 #include <QCheckBox>
 #include <QFrame>
@@ -164,7 +165,7 @@ void Viewing::formLoad()
 
 void Viewing::loadReadingText()
 {
-    Body.set(state.text.RtfHeader + state.text.ReadingTexts.at(state.ViewingMode) + state.CrLf.toLatin1() + "\\par }");
+    Body.set(state.text.document(state.text.ReadingTexts.at(state.ViewingMode) + state.CrLf.toLatin1()));
     RichTextBox1->setTextRTF(Body.forWindow(isMaximised()));
     Label1->setText("Please Read Carefully...");
 }
@@ -200,8 +201,8 @@ void Viewing::ShowEntry()
     const int i = List1->currentRow() + 1;
     if (i < 1)
         return;
-    Body.set(state.text.RtfHeader + GlossaryDefinitions[i] + "\\par }");
-    Heading.set(state.text.RtfHeader + "\\b\\qc " + GlossaryTerms[i] + "\\par }");
+    Body.set(state.text.document(GlossaryDefinitions[i]));
+    Heading.set(state.text.document("\\b\\qc " + GlossaryTerms[i]));
     RichTextBox1->setTextRTF(Body.forWindow(isMaximised()));
     RichTextBox2->setTextRTF(Heading.forWindow(isMaximised()));
 }
@@ -261,9 +262,7 @@ void Viewing::commandClick(int index)
         print();
         break;
     case Notebook:
-        state.forms.show("NoteBook");
-        if (Form* notebook = state.forms.find("NoteBook"))
-            notebook->setNormal();
+        state.forms.showRestored("NoteBook");
         break;
     case Done:
         close();

@@ -19,6 +19,8 @@ struct TextStore {
     std::vector<QByteArray> HelpPages;       // 1..17
     std::vector<int> ItemPicture;            // per review item: its picture pictureSpec (1 or 2), 0 for none
 
+    // A piece framed as a whole document for a pane: the header before it, the closing after it.
+    QByteArray document(const QByteArray& piece) const { return RtfHeader + piece + "\\par }"; }
     // Item k of topic d, and item k of prepared exam e: their indexes in ReviewItems and MockExamItems.
     int reviewItemIndex(int topic, int k) const;
     int mockExamItemIndex(int exam, int k) const;

@@ -1,6 +1,7 @@
 // The main menu: captions from the user's progress and the work in progress, the screen check,
 // what its buttons open, and closing the program.
 #include "app/main_menu.h"
+#include "shell/main_menu_link.h"
 #include "shell/placeholder_window.h"
 #include "tests/support/app_fixture.h"
 #include "tests/support/test_main.h"
@@ -9,6 +10,7 @@
 #include <QFile>
 #include <QGroupBox>
 #include <QTest>
+#include <optional>
 
 namespace {
 const Edition& editionNamed(const QString& program)
@@ -311,12 +313,12 @@ private slots:
         ButtonMenu* menu = rig.open();
 
         // Locked by an open test, the menu stays.
-        setMainMenuEnabled(state, false);
+        auto lock = std::make_optional<MainMenuLock>(state.mainMenu);
         menu->close();
         QVERIFY(state.forms.isLoaded("ButtonMenu"));
         QVERIFY(!rig.f.control.ended);
 
-        setMainMenuEnabled(state, true);
+        lock.reset();
         menu->close();
         QCOMPARE(rig.f.prompter.shown.size(), size_t(changed ? 1 : 0));
         if (changed) {
