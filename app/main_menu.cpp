@@ -1,5 +1,6 @@
 #include "app/main_menu.h"
 
+#include "exams/exam_rules.h"
 #include "platform/basic.h"
 #include "shell/app_state.h"
 #include "shell/help_window.h"
@@ -200,11 +201,9 @@ void ButtonMenu::refreshReviews()
         return;
     }
     Option1[Reviews]->setText("Topic &Review Test");
-    static const QStringList drills = {" - 1st Drill", " - 2nd Drill", " - Last Drill"};
     for (int t = 1; t <= edition.TopicCount; ++t) {
-        const bool finished = level[t] < 0 || level[t] >= drills.size();
-        Command1[t - 1]->setEnabled(!finished);
-        Command1[t - 1]->setText(edition.TopicTitles[t] + (finished ? QString(" - Finished") : drills[level[t]]));
+        Command1[t - 1]->setEnabled(!drillsFinished(level[t]));
+        Command1[t - 1]->setText(edition.TopicTitles[t] + drillSuffix(level[t]));
     }
 }
 
