@@ -16,21 +16,28 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <cmath>
 
 namespace {
 constexpr int NavigatorSlot = 7;
 constexpr int NavigatorHelpPage = 14;
 constexpr int GridColumns = 6;
 
-// The narrowest grid whose proportional columns still show a date, a score and their headings
-// whole, and the lowest whose rows still hold a line of text.
+// The room a heading line needs in its column.
+int room(const QFontMetrics& metrics, const char* text)
+{
+    return metrics.horizontalAdvance(QString::fromLatin1(text)) + 2 * metrics.averageCharWidth();
+}
+
+// The narrowest grid whose proportional columns still show their headings whole: as resized
+// (columns of 0.10 and 0.13 of the width) and as loaded (0.11), and the lowest whose rows still
+// hold a line of text.
 int narrowestGrid(const QFontMetrics& metrics)
 {
-    const auto room = [&metrics](const char* text) {
-        return metrics.horizontalAdvance(QString::fromLatin1(text)) + 2 * metrics.averageCharWidth();
-    };
-    return int(std::max(room("Highest Score") / 0.13, room("First Drill") / 0.10));
+    return int(std::ceil(std::max(room(metrics, "Highest Score") / 0.13, room(metrics, "First Drill") / 0.10)));
 }
+
+int openingGrid(const QFontMetrics& metrics) { return int(std::ceil(room(metrics, "Highest Score") / 0.11)); }
 
 int lowestGrid(const QFontMetrics& metrics, const Edition& edition)
 {
@@ -86,7 +93,8 @@ Navigator::Navigator(AppState& state) : Form(state, "Navigator", NavigatorSlot)
     layout->addWidget(Label1[0]);
     layout->addWidget(Grid1, 1);
     layout->addLayout(buttons);
-    resize(760, 480);
+    const QMargins margins = layout->contentsMargins();
+    resize(openingGrid(Grid1->fontMetrics()) + margins.left() + margins.right(), 480);
 }
 
 void Navigator::formLoad()
@@ -97,6 +105,7 @@ void Navigator::formLoad()
                        + basic::formatDateTime(now, "dddd, mmmm d, yyyy"));
     rows = spreadsheetRows(state.config().readRecord1(), state.edition);
     fillGrid();
+    layout()->activate();  // the grid's width as it opens
     applySizes(loadedGridSizes(Grid1->contentsRect().width()));
     Command1[PrintButton]->setEnabled(!state.PrinterFailed);
     Grid1->setCurrentCell(0, 1);
@@ -135,11 +144,15 @@ void Navigator::applySizes(const GridSizes& sizes)
 // Every new size of the grid re-lays its rows and columns; grid is the size inside its frame.
 void Navigator::resizeReport(QSize grid) { applySizes(resizedGridSizes(grid, Grid1->rowCount() + 1)); }
 
+// The grid's first size, as the window opens, is the one it was loaded with; every later one
+// is reported.
 bool Navigator::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == Grid1 && event->type() == QEvent::Resize) {
+        const auto* resize = static_cast<QResizeEvent*>(event);
         const int frame = Grid1->frameWidth();
-        resizeReport(static_cast<QResizeEvent*>(event)->size().shrunkBy(QMargins(frame, frame, frame, frame)));
+        if (resize->oldSize().isValid())
+            resizeReport(resize->size().shrunkBy(QMargins(frame, frame, frame, frame)));
     }
     return Form::eventFilter(watched, event);
 }

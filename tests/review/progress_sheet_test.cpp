@@ -57,14 +57,7 @@ struct SheetRig {
     {
         return f.state.forms.find("Navigator")->findChild<T*>(name);
     }
-    QStringList gridRow(int row) const
-    {
-        QStringList cells;
-        const auto* grid = control<QTableWidget>("Grid1");
-        for (int c = 0; c < grid->columnCount(); ++c)
-            cells << grid->item(row - 1, c)->text();
-        return cells;
-    }
+    void click(int button) const { control<QPushButton>(QStringLiteral("Command1(%1)").arg(button))->click(); }
 
     AppFixture f;
 };
@@ -123,13 +116,18 @@ private slots:
         const ConfigRecord record = loggedRecord(*edition, {{1, 0.75f}, {edition->TopicCount + 1, 0.6f}});
         SheetRig rig(*edition, record);
         rig.f.state.PrinterFailed = true;
+        // As loaded: rows of 300 twips, the five value columns 0.11 of the width each.
+        rig.f.state.forms.load("Navigator");
+        const auto* grid = rig.control<QTableWidget>("Grid1");
+        QCOMPARE(grid->rowHeight(0), 20);
+        QVERIFY(qAbs(grid->columnWidth(3) - 0.11 * grid->contentsRect().width()) <= 0.5);
         Navigator* sheet = rig.open();
         QVERIFY(sheet);
 
-        const auto* grid = rig.control<QTableWidget>("Grid1");
         QCOMPARE(grid->rowCount(), edition->TrackedSlotCount());
-        QCOMPARE(rig.gridRow(1), spreadsheetRows(record, *edition)[0]);
-        QCOMPARE(rig.gridRow(edition->TopicCount + 1)[1], dayText(1));
+        for (int c = 0; c < 6; ++c)
+            QCOMPARE(grid->item(0, c)->text(), spreadsheetRows(record, *edition)[0][c]);
+        QCOMPARE(grid->item(edition->TopicCount, 1)->text(), dayText(1));
         QCOMPARE(grid->currentRow(), 0);
         QCOMPARE(grid->currentColumn(), 1);
         QCOMPARE(rig.control<QLabel>("Label1(0)")->text(),
@@ -146,13 +144,11 @@ private slots:
             QCOMPARE(grid->horizontalHeader()->height(), 2 * row);
             QVERIFY(qAbs(row * (grid->rowCount() + 3) - inside.height()) <= grid->rowCount() + 3);
             QVERIFY(qAbs(grid->columnWidth(0) - 0.43 * inside.width()) <= 0.5);
-            QCOMPARE(grid->columnWidth(1), grid->columnWidth(5));
-            QVERIFY(grid->columnWidth(1) > grid->columnWidth(2));
-            QCOMPARE(grid->rowHeight(grid->rowCount() - 1), row);
+            QVERIFY(qAbs(grid->columnWidth(5) - 0.13 * inside.width()) <= 0.5);
         }
 
         sheet->move(120, 90);
-        rig.control<QPushButton>("Command1(2)")->click();
+        rig.click(2);  // Done
         QVERIFY(!rig.f.state.forms.isLoaded("Navigator"));
         QVERIFY(rig.f.state.FormLeft[7] != 0 || rig.f.state.FormTop[7] != 0);
     }
@@ -163,12 +159,16 @@ private slots:
         QFETCH(const Edition*, edition);
         const ConfigRecord record = loggedRecord(*edition, {{1, 0.75f}, {1, 0.8f}, {edition->TopicCount, 1.0f}});
         SheetRig rig(*edition, record);
-        rig.f.printerDialog.copyCount = 2;
         rig.open();
-        rig.control<QPushButton>("Command1(0)")->click();
-
+        rig.f.printerDialog.cancel = true;  // Cancel prints nothing and says nothing
+        rig.click(0);
         const RecordingPrinterDevice& printer = rig.f.printer;
-        QCOMPARE(rig.f.printerDialog.shownFlags, std::vector<int>{0x100004});
+        QVERIFY(printer.pages.isEmpty() && rig.f.prompter.shown.empty());
+
+        rig.f.printerDialog.cancel = false;
+        rig.f.printerDialog.copyCount = 2;
+        rig.click(0);
+        QCOMPARE(rig.f.printerDialog.shownFlags, (std::vector<int>{0x100004, 0x100004}));
         QCOMPARE(printer.documentsEnded, 1);
         QCOMPARE(printer.pages.size(), 2);
         QCOMPARE(printer.pages[0], printer.pages[1]);
@@ -184,11 +184,7 @@ private slots:
         // Row 1 on one line at its tab columns, then a thin rule in small plain type.
         const QString row1 = page[7];
         QCOMPARE(row1.mid(5, 39).trimmed(), edition->TopicTitles[1]);
-        QCOMPARE(row1.mid(44, 10), dayText(0));
-        QCOMPARE(row1.mid(60, 5), "75.0%");
-        QCOMPARE(row1.mid(71, 2), " 2");
-        QCOMPARE(row1.mid(80, 5), "80.0%");
-        QCOMPARE(row1.mid(92), dayText(1));
+        QCOMPARE(row1.mid(44), dayText(0) + "      75.0%       2       80.0%       " + dayText(1));
         QCOMPARE(page[8], QString(10, ' ') + QString(88, QChar(0x2014)));
         QCOMPARE(printer.lineFonts[0][8], (PrintFont{"Arial", 6, false}));
         QCOMPARE(printer.lineFonts[0][7], (PrintFont{"Arial", 11, true}));
@@ -198,25 +194,6 @@ private slots:
         const qsizetype at = page.indexOf(QString(5, ' ') + longTitle);
         QVERIFY(at > 0);
         QVERIFY(page[at + 1].startsWith(QString(44, ' ') + dayText(2)));
-        QVERIFY(page[at + 1].contains("100.0%"));
-
-        // Every slot gets a row: each row's line or lines end on a date or on the count.
-        const int printedRows = int(page.count(QString(10, ' ') + QString(88, QChar(0x2014)))) + 1;
-        QCOMPARE(printedRows, edition->TrackedSlotCount());
-    }
-
-    void printingStopsQuietly()
-    {
-        SheetRig rig(vestoraEdition(), loggedRecord(vestoraEdition(), {{1, 0.5f}}));
-        rig.open();
-        rig.f.printerDialog.cancel = true;
-        rig.control<QPushButton>("Command1(0)")->click();
-        rig.f.printerDialog.cancel = false;
-        rig.f.printer.failing = true;
-        rig.control<QPushButton>("Command1(0)")->click();
-        QVERIFY(rig.f.printer.pages.isEmpty());
-        QVERIFY(rig.f.prompter.shown.empty());
-        QVERIFY(rig.f.state.forms.isLoaded("Navigator"));
     }
 };
 
