@@ -29,16 +29,18 @@ int room(const QFontMetrics& metrics, const char* text)
     return metrics.horizontalAdvance(QString::fromLatin1(text)) + 2 * metrics.averageCharWidth();
 }
 
-// The narrowest grid whose proportional columns still show their headings whole: as resized
-// (columns of 0.10 and 0.13 of the width) and as loaded (0.11), and the lowest whose rows still
-// hold a line of text.
+// The narrowest grid whose resized columns (0.10 and 0.13 of its width) still show their
+// headings whole.
 int narrowestGrid(const QFontMetrics& metrics)
 {
     return int(std::ceil(std::max(room(metrics, "Highest Score") / 0.13, room(metrics, "First Drill") / 0.10)));
 }
 
+// The same for the columns as loaded (0.11 of the width): the grid's width as it opens, where
+// the screen has room for it.
 int openingGrid(const QFontMetrics& metrics) { return int(std::ceil(room(metrics, "Highest Score") / 0.11)); }
 
+// The lowest grid whose resized rows still hold a line of text.
 int lowestGrid(const QFontMetrics& metrics, const Edition& edition)
 {
     return (edition.TrackedSlotCount() + 3) * (metrics.height() + 4);
