@@ -1,5 +1,6 @@
 #include "app/all_forms.h"
 
+#include "exams/exam_card.h"
 #include "exams/exam_setup.h"
 #include "exams/exam_window.h"
 #include "exams/results_window.h"
@@ -36,9 +37,10 @@ void registerForms(AppState& state)
     add<Results>(state, "Results");
     add<ExamSet>(state, "ExamSet");
     add<ExamTest>(state, "ExamTest");
+    add<Scoring>(state, "Scoring");
     // Windows still to be built open as plain placeholders.
     const std::pair<const char*, QString> placeholders[] = {
-        {"QuizSumm", "Review Test Scoring Report Card"}, {"Scoring", state.edition.ScoringCaption},
+        {"QuizSumm", "Review Test Scoring Report Card"},
         {"Navigator", "Monitor Spreadsheet"},             {"NoteBook", "Your Notebook"},
         {"Calculator", "Calculator"},                     {"AlarmForm", "Alarm Clock"}};
     for (const auto& [name, caption] : placeholders)

@@ -34,7 +34,7 @@ private:
     void alignColumns();
 
     void FillExamReportList();
-    void list1Click(int row);
+    void list1Click();  // the row selection
     void option1Click(int index);
     void option2Click(int index);
     void command1Click(int index);
