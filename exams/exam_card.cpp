@@ -107,6 +107,10 @@ QWidget* Scoring::makeHeadings()
         row->addWidget(Label1[i]);
     }
     row->addStretch();
+    // A little smaller than the labels, so that the longest heading words fit their columns.
+    QFont font = headings->font();
+    font.setPointSizeF(font.pointSizeF() * 0.85);
+    headings->setFont(font);
     return headings;
 }
 
