@@ -188,7 +188,7 @@ void Scoring::formLoad()
 
 void Scoring::formUnload()
 {
-    storePosition(false);
+    storePosition(true);
     menuLock.reset();
 }
 
