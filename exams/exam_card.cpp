@@ -35,7 +35,6 @@ Scoring::Scoring(AppState& state) : Form(state, "Scoring", ScoringSlot)
     List1 = new QListWidget;
     List1->setObjectName("List1");
     connect(List1, &QListWidget::currentRowChanged, this, [this] { list1Click(); });
-    Headings = makeHeadings();
 
     // The totals, the selected exam's topics and the note.
     const auto label = [this](int index, const QString& text) {
@@ -70,7 +69,7 @@ Scoring::Scoring(AppState& state) : Form(state, "Scoring", ScoringSlot)
     choices->addStretch();
     choices->addLayout(buttons);
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(Headings);
+    layout->addWidget(makeHeadings());
     layout->addWidget(List1, 1);
     layout->addWidget(Label1[TotalsLabel]);
     layout->addWidget(Label1[TopicsLabel]);

@@ -54,7 +54,6 @@ private:
 
     QListWidget* List1 = nullptr;
     std::array<QLabel*, 12> Label1{};
-    QWidget* Headings = nullptr;
     QGroupBox* Frame1 = nullptr;
     std::array<QRadioButton*, 5> Option1{};
     QGroupBox* Frame2 = nullptr;
