@@ -1,5 +1,6 @@
 #include "app/all_forms.h"
 
+#include "exams/exam_card.h"
 #include "exams/exam_setup.h"
 #include "exams/exam_window.h"
 #include "exams/results_window.h"
@@ -38,11 +39,11 @@ void registerForms(AppState& state)
     add<ExamSet>(state, "ExamSet");
     add<ExamTest>(state, "ExamTest");
     add<Navigator>(state, "Navigator");
+    add<Scoring>(state, "Scoring");
     // Windows still to be built open as plain placeholders.
     const std::pair<const char*, QString> placeholders[] = {
-        {"QuizSumm", "Review Test Scoring Report Card"}, {"Scoring", state.edition.ScoringCaption},
-        {"NoteBook", "Your Notebook"},                    {"Calculator", "Calculator"},
-        {"AlarmForm", "Alarm Clock"}};
+        {"QuizSumm", "Review Test Scoring Report Card"}, {"NoteBook", "Your Notebook"},
+        {"Calculator", "Calculator"}, {"AlarmForm", "Alarm Clock"}};
     for (const auto& [name, caption] : placeholders)
         state.forms.add(name, [&state, name, caption] { return new PlaceholderWindow(state, name, caption); });
 }

@@ -1,7 +1,11 @@
-// Prints the median time of the data-file cut, the glossary's opening and the opening of a
-// 100-item exam window, for both editions, on the data files the build writes into the run folder.
+// Prints the median time of the data-file cut, the glossary's opening, the opening of a 100-item
+// exam window and of the mock-exam report card over 250 exams, for both editions, on the data
+// files the build writes into the run folder.
 //   bench [run folder] [runs]
 #include "app/all_forms.h"
+#include "exams/exam_record.h"
+#include "platform/basic.h"
+#include "platform/record_file.h"
 #include "shell/app_state.h"
 #include "shell/reading_window.h"
 
@@ -47,8 +51,31 @@ void close(AppState& state, const QString& name)
 }
 
 struct Timings {
-    double cut = 0, glossary = 0, exam = 0;
+    double cut = 0, glossary = 0, exam = 0, card = 0;
 };
+
+// A long history: 250 finished exams of 100 to 300 questions, taking turns over the exams.
+void writeExamHistory(AppState& state, int exams)
+{
+    const Edition& edition = state.edition;
+    for (int n = 0; n < exams; ++n) {
+        ExamRecord r;
+        r.Kind = quint8(edition.ExamRecordKind(n % edition.CustomExamNo() + 1));
+        r.ExamKind = quint8(n % edition.ExamKindCount() + 1);
+        r.SavedDate = basic::dateText(QDate(2025, 1, 1).addDays(n * 3)).toLatin1();
+        r.ItemCount = qint16(100 + n % 3 * 100);
+        r.TimeLimit = 150;
+        r.Minutes = 120.5f;
+        for (int p = 1; p <= r.ItemCount; ++p) {
+            r.Items[p] = qint16(p);
+            r.Codes[p] = quint8(p % 9 == 0 ? 7 : p % 5 == 0 ? 66 : 1);
+            r.AnsweredCount++;
+            r.UnsureCount += isUnsureCode(r.Codes[p]);
+        }
+        r.Score = 0.8f;
+        record_file::write(state.path(state.ConfigFileName), n + 2, encodeExamRecord(r, edition));
+    }
+}
 
 Timings measure(const Edition& edition, const QString& runFolder, int runs)
 {
@@ -76,6 +103,9 @@ Timings measure(const Edition& edition, const QString& runFolder, int runs)
         exam.ExamCurrentItem = exam.ExamRecordNo = 0;
         open(state, "ExamTest");
     }, [&] { close(state, "ExamTest"); });
+
+    writeExamHistory(state, 250);
+    t.card = medianMs(runs, [&] { open(state, "Scoring"); }, [&] { close(state, "Scoring"); });
 
     if (!program.prompter.shown.empty())
         std::fprintf(stderr, "%s: unexpected message \"%s\"\n", qPrintable(edition.ProgramTitle),
@@ -111,5 +141,6 @@ int main(int argc, char** argv)
     row("data-file cut", vestora.cut, praxelle.cut);
     row("glossary opening", vestora.glossary, praxelle.glossary);
     row("100-item exam opening", vestora.exam, praxelle.exam);
+    row("250-exam card opening", vestora.card, praxelle.card);
     return 0;
 }

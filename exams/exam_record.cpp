@@ -77,6 +77,12 @@ ItemResult decodeItemResult(int code)
     return {base - 5 * band, unsure ? UnsureMark : 0, band / 2 + 1};
 }
 
+ItemResult givenItemResult(int code)
+{
+    const ItemResult result = decodeItemResult(code);
+    return result.Answer <= ChoiceCount ? result : ItemResult{};
+}
+
 bool isMissedCode(int code)
 {
     const int base = isUnsureCode(code) ? code - UnsureMark : code;
@@ -123,21 +129,26 @@ ExamRecord recordOf(const ExamState& exam, const Edition& edition, const QDate& 
     return r;
 }
 
-bool resumeExam(ExamState& exam, const ExamRecord& r, const Edition& edition)
+bool isSoundExamRecord(const ExamRecord& r, const Edition& edition)
 {
     const int choice = r.Kind - edition.TopicCount;
     // The custom exam (and its retakes) draws on the review items, a prepared exam on its own.
     const int capacity = choice == edition.CustomExamNo() ? edition.ReviewItemCapacity : edition.MockExamItemCapacity;
-    const bool sound = choice >= 1 && choice <= edition.CustomExamNo() && r.ExamKind >= 1
-                       && r.ExamKind <= edition.ExamKindCount() && r.ItemCount >= 1 && r.ItemCount <= MostTestItems
-                       && r.CurrentItem >= 1 && r.CurrentItem <= r.ItemCount && r.TimeLimit >= ShortestTimeLimit
-                       && isTimeSpent(r.Minutes) && r.Minutes <= r.TimeLimit
-                       && itemsWithin(r.Items, r.ItemCount, capacity);
+    return choice >= 1 && choice <= edition.CustomExamNo() && r.ExamKind >= 1 && r.ExamKind <= edition.ExamKindCount()
+           && r.ItemCount >= 1 && r.ItemCount <= MostTestItems && r.AnsweredCount >= 0
+           && r.AnsweredCount <= r.ItemCount && r.UnsureCount >= 0 && r.UnsureCount <= r.AnsweredCount
+           && r.Score >= 0 && r.Score <= 1 && isTimeSpent(r.Minutes) && itemsWithin(r.Items, r.ItemCount, capacity);
+}
+
+bool resumeExam(ExamState& exam, const ExamRecord& r, const Edition& edition)
+{
+    const bool sound = isSoundExamRecord(r, edition) && r.CurrentItem >= 1 && r.CurrentItem <= r.ItemCount
+                       && r.TimeLimit >= ShortestTimeLimit && r.Minutes <= r.TimeLimit;
     if (!sound)
         return false;
     for (int t = 1; t <= edition.TopicCount; ++t)
         exam.ExamTopics[t] = r.Topics[t] == 1;
-    exam.ExamChoice = choice;
+    exam.ExamChoice = r.Kind - edition.TopicCount;
     exam.ExamTimeLimit = r.TimeLimit;
     exam.ExamElapsed = r.Minutes / 1440.0;
     exam.ExamStructured = r.Structured;
@@ -146,9 +157,9 @@ bool resumeExam(ExamState& exam, const ExamRecord& r, const Edition& edition)
     exam.ExamItemCount = r.ItemCount;
     for (int i = 1; i <= r.ItemCount; ++i) {
         exam.ExamItems[i] = r.Items[i];
-        const ItemResult result = decodeItemResult(r.Codes[i]);
-        if (result.TimesAnswered == 0 || result.Answer > ChoiceCount)
-            continue;  // not answered, or no answer an item has: the position keeps its zeros
+        const ItemResult result = givenItemResult(r.Codes[i]);
+        if (result.TimesAnswered == 0)
+            continue;  // not answered: the position keeps its zeros
         exam.ExamAnswers[i] = result.Answer;
         exam.ExamUnsure[i] = result.Unsure;
         exam.ExamAnswerCount[i] = result.TimesAnswered;

@@ -43,6 +43,9 @@ struct ItemResult {
     int TimesAnswered = 0;  // 0 to 3
 };
 ItemResult decodeItemResult(int code);
+// The result as resuming and viewing take it: a code that names no answer an item has (a fifth
+// one) counts as not answered.
+ItemResult givenItemResult(int code);
 
 // The report card's retake filters work on the code itself.
 bool isMissedCode(int code);
@@ -53,6 +56,10 @@ bool answeredRight(const ExamState& exam, int position);
 // The exam in memory as its record, dated today: each position's item and result code, judged
 // against ExamKey, and the counts of answered and unsure positions.
 ExamRecord recordOf(const ExamState& exam, const Edition& edition, const QDate& today);
+// A stored exam that can be shown and retaken: an exam kind and title of this edition, 1..300
+// positions each naming an item of its bank, counts that fit inside one another, a score from 0
+// to 1 and a time spent.
+bool isSoundExamRecord(const ExamRecord& record, const Edition& edition);
 // Rebuilds the exam in progress from its record; false (and nothing changed) when the record is
 // damaged, so that it is never trusted. The date, counts, score and scramble flag are not read
 // back, nor whether an answer was wrong: the exam is scored again from its item texts.

@@ -14,10 +14,13 @@ public:
     bool isLocked() const { return locked_; }
     void setLocked(bool locked);
     void refresh() { emit refreshRequested(); }
+    // Back to the menu's empty choice, with no group showing, as a window opened from it starts.
+    void clearChoice() { emit choiceCleared(); }
 
 signals:
     void lockChanged(bool locked);
     void refreshRequested();
+    void choiceCleared();
 
 private:
     bool locked_ = false;

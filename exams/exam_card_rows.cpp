@@ -1,0 +1,269 @@
+#include "exams/exam_card_rows.h"
+
+#include "platform/basic.h"
+#include "platform/printer.h"
+#include "shell/app_state.h"
+#include "shell/config_file.h"
+
+#include <cmath>
+#include <functional>
+#include <utility>
+
+using basic::rightAlign;
+
+namespace {
+
+constexpr int TitleWidth = 14;
+
+QString blanks(int count) { return QString(count, QLatin1Char(' ')); }
+
+QString fourteenWide(const QString& title) { return title.leftJustified(TitleWidth); }
+
+// A Shell sort over the rows, the gap halved from n: at each gap the passes repeat until one
+// exchanges nothing. outOfOrder(a, b): a must come after b.
+void shellSort(std::vector<CardRow>& rows, const std::function<bool(const ExamRecord&, const ExamRecord&)>& outOfOrder)
+{
+    const int n = int(rows.size());
+    for (int gap = n / 2; gap != 0; gap /= 2) {
+        bool exchanged = true;
+        while (exchanged) {
+            exchanged = false;
+            for (int j = 0; j + gap < n; ++j) {
+                if (!outOfOrder(rows[j].Record, rows[j + gap].Record))
+                    continue;
+                std::swap(rows[j], rows[j + gap]);
+                exchanged = true;
+            }
+        }
+    }
+}
+
+double unsureShare(const ExamRecord& r) { return double(r.UnsureCount) / r.ItemCount; }
+
+void printLine(PrinterDevice& printer, int column, const QString& text)
+{
+    printer.printAt(column, text);
+    printer.endLine();
+}
+
+void printCopy(PrinterDevice& printer, const CardPrintout& printout)
+{
+    const QString rule(89, QLatin1Char('-'));
+    printer.endLine();
+    printLine(printer, 1, printout.Caption);
+    printer.endLine();
+    printLine(printer, 16, "Date" + blanks(4) + "Percent" + " Questions" + blanks(2) + "Number" + blanks(3) + "Unsure"
+                               + blanks(2) + "Scrambled" + blanks(2) + "Allotted" + blanks(2) + "Time Used");
+    printLine(printer, 1, "Exam Title" + blanks(5) + "Taken" + blanks(3) + "Correct" + blanks(3) + "Asked" + blanks(3)
+                              + "Answered" + blanks(2) + "Answers" + blanks(3) + "Order" + blanks(3) + "Time (min.)"
+                              + blanks(2) + "(h:m:s)");
+    printLine(printer, 1, rule);
+    int lineCount = 7;
+    for (const PrintedExam& exam : printout.Exams) {
+        printLine(printer, 1, exam.Line);  // begins with its left-aligned title
+        ++lineCount;
+        if (exam.Custom) {
+            printLine(printer, 11, "Topics Covered: " + exam.Topics);
+            printer.endLine();
+            lineCount += 2;
+        }
+        if (lineCount >= CardPageLimit) {
+            printer.newPage();
+            printer.endLine();
+            printLine(printer, 1, printout.Caption + " (cont.)");
+            printer.endLine();
+            lineCount = 3;
+        }
+    }
+    printLine(printer, 1, rule);
+    printLine(printer, 14, printout.Totals);
+    printer.newPage();
+}
+
+}  // namespace
+
+std::vector<CardRow> loadCardRows(const ConfigImage& file, const Edition& edition)
+{
+    std::vector<CardRow> rows;
+    const int records = file.count();
+    for (int n = 2; n <= records; ++n) {
+        const QByteArray bytes = file.record(n);
+        if (quint8(bytes[0]) <= edition.TopicCount)
+            continue;  // a review test
+        CardRow row{decodeExamRecord(bytes, edition)};
+        if (!isSoundExamRecord(row.Record, edition))
+            continue;
+        row.RowId = int(rows.size()) + 1;
+        rows.push_back(std::move(row));
+    }
+    return rows;
+}
+
+QString topicsText(const ExamRecord& record, const Edition& edition)
+{
+    QStringList topics;
+    for (int t = 1; t <= edition.TopicCount && t < int(record.Topics.size()); ++t)
+        if (record.Topics[t] != 0)
+            topics << basic::Str(t);
+    return topics.join(',');
+}
+
+bool isCustomExam(const ExamRecord& record, const Edition& edition)
+{
+    return record.Kind == edition.ExamRecordKind(edition.CustomExamNo());
+}
+
+QString examTitle(int examKind, const Edition& edition)
+{
+    if (examKind >= 1 && examKind <= edition.PreparedExamCount)
+        return fourteenWide(edition.ExamTitles.value(examKind).section(' ', 1));  // "Mock Exam I AM" lists as "Exam I AM"
+    if (examKind == edition.CustomExamNo())
+        return fourteenWide("Custom");
+    if (examKind == edition.RetakeAllKind())
+        return fourteenWide("Retake All");
+    return examKind == edition.RetakeMissedKind() ? QStringLiteral("Retake Missed ") : QStringLiteral("Retake Unsure ");
+}
+
+QString cardLine(const ExamRecord& r, const Edition& edition)
+{
+    return examTitle(r.ExamKind, edition) + rightAlign(QString::fromLatin1(r.SavedDate), 10)
+           + rightAlign(basic::formatNumber(r.Score, "##0.0%"), 7) + rightAlign(basic::Str(int(r.ItemCount)), 7)
+           + rightAlign(basic::Str(int(r.AnsweredCount)), 9) + rightAlign(basic::Str(int(r.UnsureCount)), 9)
+           + (r.Scrambled != 0 ? blanks(6) + "Yes" : blanks(7) + "No")
+           + rightAlign(basic::formatNumber(r.TimeLimit, "###"), 8)
+           + rightAlign(basic::formatDateTime(r.Minutes / 1440.0, "h:mm:ss"), 10);
+}
+
+CardTotals cardTotals(const std::vector<CardRow>& rows)
+{
+    CardTotals t;
+    for (const CardRow& row : rows) {
+        const ExamRecord& r = row.Record;
+        t.Correct = basic::roundHalfEven(float(t.Correct) + float(r.ItemCount) * r.Score);
+        t.Asked += r.ItemCount;
+        t.Answered += r.AnsweredCount;
+        t.Unsure += r.UnsureCount;
+        t.Allotted += r.TimeLimit;
+        t.Minutes += r.Minutes;
+    }
+    return t;
+}
+
+QString totalsLine(const CardTotals& t)
+{
+    const auto count = [](qint64 value, int width) { return rightAlign(basic::formatNumber(double(value), "##,##0"), width); };
+    return "Total:" + rightAlign(basic::formatNumber(double(t.Correct) / double(t.Asked), "###.0%"), 12)
+           + count(t.Asked, 7) + count(t.Answered, 9) + count(t.Unsure, 9) + blanks(8) + count(t.Allotted, 9)
+           + rightAlign(totalTimeText(t.Minutes), 10);
+}
+
+QString totalTimeText(double minutes)
+{
+    // A day's time of a long history would wrap at midnight; the hours go on counting instead.
+    const qint64 seconds = qint64(std::floor(minutes * 60 + 0.5));
+    const auto two = [](qint64 n) { return QStringLiteral("%1").arg(n, 2, 10, QLatin1Char('0')); };
+    return two(seconds / 3600) + ':' + two(seconds / 60 % 60) + ':' + two(seconds % 60);
+}
+
+void sortCardRows(std::vector<CardRow>& rows, int key)
+{
+    using R = const ExamRecord&;
+    switch (key) {
+    case EarliestDate: shellSort(rows, [](R a, R b) { return a.SavedDate > b.SavedDate; }); break;
+    case LatestDate: shellSort(rows, [](R a, R b) { return a.SavedDate < b.SavedDate; }); break;
+    case PercentCorrect: shellSort(rows, [](R a, R b) { return a.Score < b.Score; }); break;
+    case QuestionsAsked: shellSort(rows, [](R a, R b) { return a.ItemCount < b.ItemCount; }); break;
+    case PercentUnsure: shellSort(rows, [](R a, R b) { return unsureShare(b) > unsureShare(a); }); break;
+    }
+}
+
+std::array<bool, 3> retakeChoices(const ExamRecord& r, int drillLevel, int examSize, const Edition& edition)
+{
+    std::array<bool, 3> allowed{};
+    for (int choice : {AllQuestions, MissedQuestions, UnsureQuestions})
+        allowed[choice] = !retakePositions(r, choice).empty();
+    allowed[UnsureQuestions] = allowed[UnsureQuestions] && r.UnsureCount != 0;
+    allowed[MissedQuestions] = allowed[MissedQuestions] && r.Score != 1;
+    if (drillLevel < 3)
+        return allowed;
+    // Three drills of this exam are done: no retake of the whole exam, nor of all its questions unsure.
+    if (r.ItemCount == r.UnsureCount)
+        allowed[UnsureQuestions] = false;
+    const int choice = r.Kind - edition.TopicCount;
+    if (choice <= edition.PreparedExamCount) {
+        if (r.UnsureCount >= examSize)
+            allowed[UnsureQuestions] = false;
+        if (r.ItemCount >= examSize)
+            allowed[AllQuestions] = false;
+    }
+    return allowed;
+}
+
+std::vector<int> retakePositions(const ExamRecord& r, int choice)
+{
+    std::vector<int> positions;
+    for (int p = 1; p <= r.ItemCount; ++p) {
+        const int code = r.Codes[p];
+        const bool taken = choice == AllQuestions || (choice == MissedQuestions && isMissedCode(code))
+                           || (choice == UnsureQuestions && isUnsureCode(code));
+        if (taken)
+            positions.push_back(p);
+    }
+    return positions;
+}
+
+void prepareRetake(ExamState& exam, const ExamRecord& r, int choice, const Edition& edition)
+{
+    clearAnswers(exam);
+    const std::vector<int> positions = retakePositions(r, choice);
+    exam.ExamItemCount = int(positions.size());
+    for (int i = 1; i <= exam.ExamItemCount; ++i)
+        exam.ExamItems[i] = r.Items[positions[i - 1]];
+    exam.ExamTimeLimit = r.TimeLimit;  // the limit of the exam retaken, also for a shorter retake
+    exam.ExamScrambled = r.Scrambled != 0;
+    exam.ExamChoice = r.Kind - edition.TopicCount;  // stored under the exam it retakes
+    exam.ExamStructured = r.Structured;
+    exam.ExamRecordNo = 0;  // appended as a new record
+    exam.ExamCurrentItem = 0;
+    exam.ExamTopics.assign(size_t(edition.TopicCount) + 1, false);
+    for (int t = 1; t <= edition.TopicCount; ++t)
+        exam.ExamTopics[t] = r.Topics[t] != 0;
+    const std::array<int, 3> kinds = {edition.RetakeAllKind(), edition.RetakeMissedKind(), edition.RetakeUnsureKind()};
+    exam.ExamKind = kinds[choice];
+}
+
+void prepareResults(ExamState& exam, const ExamRecord& r, const Edition& edition)
+{
+    clearAnswers(exam);
+    exam.ExamItemCount = r.ItemCount;
+    exam.ExamChoice = r.Kind - edition.TopicCount;
+    exam.ExamElapsed = r.Minutes / 1440.0;
+    exam.ExamScore = r.Score;
+    for (int p = 1; p <= r.ItemCount; ++p) {
+        exam.ExamItems[p] = r.Items[p];
+        const ItemResult result = givenItemResult(r.Codes[p]);
+        exam.ExamAnswers[p] = result.Answer;
+        exam.ExamUnsure[p] = result.Unsure;
+    }
+}
+
+void clearAnswers(ExamState& exam)
+{
+    exam.ExamAnswers.assign(size_t(MostTestItems) + 1, 0);
+    exam.ExamUnsure.assign(size_t(MostTestItems) + 1, 0);
+}
+
+QList<QByteArray> keptRecords(const std::vector<CardRow>& rows, const Edition& edition)
+{
+    QList<QByteArray> kept;
+    for (const CardRow& row : rows)
+        kept << encodeExamRecord(row.Record, edition);
+    return kept;
+}
+
+void printCard(PrinterDevice& printer, const CardPrintout& printout, int copies)
+{
+    for (int copy = 0; copy < copies; ++copy)
+        printCopy(printer, printout);
+    printer.endDocument();
+}

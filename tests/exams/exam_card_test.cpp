@@ -1,0 +1,260 @@
+// The mock-exam report card: its lines, totals, sorts, retakes, results view and printout, and the
+// window's erasures, which reach the file only through the shared rewrite.
+#include "exams/exam_card.h"
+#include "exams/exam_card_rows.h"
+#include "platform/record_file.h"
+#include "review/review_record.h"
+#include "tests/exams/exam_rig.h"
+#include "tests/support/test_files.h"
+#include "tests/support/test_main.h"
+
+#include <QLabel>
+#include <QRadioButton>
+#include <QTest>
+
+namespace {
+
+// A finished exam whose position p names item p and holds codes[p - 1].
+ExamRecord storedExam(const Edition& e, int choice, int examKind, const char* date, const std::vector<int>& codes,
+                      float score = 0.5f)
+{
+    ExamRecord r;
+    r.Kind = quint8(e.ExamRecordKind(choice));
+    r.ExamKind = quint8(examKind);
+    r.SavedDate = date;
+    r.ItemCount = r.CurrentItem = qint16(codes.size());
+    r.Score = score;
+    r.TimeLimit = 90;
+    r.Minutes = 61.5f;
+    r.Scrambled = 1;
+    r.Structured = 1;
+    r.Topics.assign(size_t(e.TopicCount) + 1, 0);
+    for (int p = 1; p <= int(codes.size()); ++p) {
+        r.Items[p] = qint16(p);
+        r.Codes[p] = quint8(codes[p - 1]);
+        r.AnsweredCount += codes[p - 1] != 0;
+        r.UnsureCount += isUnsureCode(codes[p - 1]);
+    }
+    return r;
+}
+
+std::vector<CardRow> rowsOf(const std::vector<ExamRecord>& records)
+{
+    std::vector<CardRow> rows;
+    for (const ExamRecord& r : records)
+        rows.push_back({r, int(rows.size()) + 1});
+    return rows;
+}
+
+}  // namespace
+
+class ExamCardRowsTest : public QObject {
+    Q_OBJECT
+private slots:
+    void linesAndTotals()
+    {
+        const Edition& e = vestoraEdition();
+        ExamRecord custom = storedExam(e, e.CustomExamNo(), e.CustomExamNo(), "01-11-2026", {1, 64, 0}, 0);
+        QCOMPARE(cardLine(custom, e), "Custom        01-11-2026   0.0%      3        2        1      Yes      90   1:01:30");
+        // Nothing right at all: the total's pattern prints no digit before the point.
+        QCOMPARE(totalsLine(cardTotals(rowsOf({custom}))).left(18), "Total:         .0%");
+        QCOMPARE(examTitle(e.RetakeUnsureKind(), e), "Retake Unsure ");
+        QCOMPARE(examTitle(2, praxelleEdition()), "Exam II       ");
+
+        // 120 exams of 300 questions: sums past a 16-bit total, a day's time passed, thousands separated.
+        ExamRecord big = storedExam(e, 1, 1, "02-01-2026", std::vector<int>(300, 1), 0.75f);
+        big.Minutes = 150;
+        const QString totals = totalsLine(cardTotals(rowsOf(std::vector<ExamRecord>(120, big))));
+        QCOMPARE(totals, "Total:       75.0% 36,000   36,000        0           10,800 300:00:00");
+    }
+
+    void sortsKeepEachRowWhole()
+    {
+        const Edition& e = vestoraEdition();
+        // Dates compare as text, month first: 31 December comes after 1 January of the next year.
+        std::vector<CardRow> rows = rowsOf({storedExam(e, 1, 1, "12-31-2025", {1, 1, 0, 0}, 0.5f),
+                                            storedExam(e, 2, 2, "01-01-2026", {64, 64, 64, 1}, 1.0f),
+                                            storedExam(e, 3, 3, "06-15-2026", {69, 1}, 0.5f)});
+        sortCardRows(rows, EarliestDate);
+        QCOMPARE(rows[0].Record.SavedDate, "01-01-2026");
+        QCOMPARE(rows[2].Record.SavedDate, "12-31-2025");
+        sortCardRows(rows, PercentUnsure);  // 3 of 4, then 1 of 2, then none
+        QCOMPARE(rows[0].RowId, 2);
+        QCOMPARE(rows[1].RowId, 3);
+        QCOMPARE(rows[1].Record.Codes[1], quint8(69));
+        sortCardRows(rows, PercentCorrect);
+        QCOMPARE(rows[0].Record.Score, 1.0f);
+    }
+
+    void retakesOfAPartlyAnsweredExam()
+    {
+        for (const Edition* e : {&vestoraEdition(), &praxelleEdition()}) {
+            // Right, right and unsure, wrong and unsure, unanswered, wrong, a code naming a fifth answer.
+            ExamRecord r = storedExam(*e, e->CustomExamNo(), e->CustomExamNo(), "03-01-2026", {2, 66, 72, 0, 7, 5});
+            r.Topics[2] = r.Topics[e->TopicCount] = 1;
+            ExamState exam;
+            exam.ExamRecordNo = 7;
+            prepareRetake(exam, r, UnsureQuestions, *e);
+            QCOMPARE(exam.ExamItemCount, 2);
+            QCOMPARE(exam.ExamItems[1], 2);
+            QCOMPARE(exam.ExamItems[2], 3);
+            QCOMPARE(exam.ExamKind, e->RetakeUnsureKind());
+            QCOMPARE(exam.ExamChoice, e->CustomExamNo());  // stored under the exam it retakes
+            QCOMPARE(exam.ExamRecordNo, 0);
+            QCOMPARE(exam.ExamTimeLimit, 90);
+            QVERIFY(exam.ExamScrambled);
+            QCOMPARE(exam.ExamStructured, 1);
+            std::vector<bool> topics(size_t(e->TopicCount) + 1, false);
+            topics[2] = topics[e->TopicCount] = true;
+            QCOMPARE(exam.ExamTopics, topics);
+            prepareRetake(exam, r, MissedQuestions, *e);
+            QCOMPARE(exam.ExamItemCount, 3);  // the wrong ones and the unanswered one
+            QCOMPARE(exam.ExamItems[2], 4);
+            QCOMPARE(exam.ExamKind, e->RetakeMissedKind());
+
+            prepareResults(exam, r, *e);
+            QCOMPARE(exam.ExamAnswers[3], 4);
+            QCOMPARE(exam.ExamUnsure[3], UnsureMark);
+            QCOMPARE(exam.ExamAnswers[6], 0);  // the damaged code shows unanswered
+            QCOMPARE(exam.ExamElapsed * 1440, 61.5);
+        }
+    }
+
+    void retakeChoicesFollowTheDrills()
+    {
+        const Edition& e = vestoraEdition();
+        const ExamRecord allRight = storedExam(e, 1, 1, "03-01-2026", {1, 2, 3}, 1.0f);
+        QCOMPARE(retakeChoices(allRight, 0, 3, e), (std::array<bool, 3>{true, false, false}));
+        const ExamRecord allUnsure = storedExam(e, 1, 1, "03-01-2026", {64, 70}, 0.5f);
+        QCOMPARE(retakeChoices(allUnsure, 2, 2, e), (std::array<bool, 3>{true, true, true}));
+        QCOMPARE(retakeChoices(allUnsure, 3, 2, e), (std::array<bool, 3>{false, true, false}));
+        QCOMPARE(retakeChoices(allUnsure, 3, 5, e), (std::array<bool, 3>{true, true, false}));
+        const ExamRecord custom = storedExam(e, e.CustomExamNo(), e.CustomExamNo(), "03-01-2026", {64, 7}, 0.5f);
+        QCOMPARE(retakeChoices(custom, 3, 0, e), (std::array<bool, 3>{true, true, true}));
+    }
+
+    void printoutPagesAndTopics()
+    {
+        CardPrintout printout{"Mock Exam Report Card", {}, "Total:  totals"};
+        for (int k = 1; k <= 60; ++k)
+            printout.Exams.append({QStringLiteral("Exam I AM     line %1").arg(k), k == 2, k == 2 ? " 1, 2, 5" : ""});
+        RecordingPrinterDevice printer;
+        printCard(printer, printout, 2);
+        QCOMPARE(printer.pages.size(), 4);  // each copy starts on a page of its own
+        const QStringList first = printer.pages[0];
+        QCOMPARE(first[1], "Mock Exam Report Card");
+        QCOMPARE(first[7], "Exam I AM     line 2");
+        QCOMPARE(first[8], QString(10, ' ') + "Topics Covered:  1, 2, 5");
+        QCOMPARE(first[9], "");
+        QCOMPARE(first.last(), "Exam I AM     line 52");  // the custom exam took three counted lines
+        const QStringList second = printer.pages[1];
+        QCOMPARE(second[1], "Mock Exam Report Card (cont.)");
+        QCOMPARE(second[3], "Exam I AM     line 53");
+        QCOMPARE(second.last(), QString(13, ' ') + "Total:  totals");
+        QCOMPARE(printer.pages[2], first);
+    }
+};
+REGISTER_TEST(ExamCardRowsTest)
+
+class ExamCardWindowTest : public QObject {
+    Q_OBJECT
+private slots:
+    void emptyCard()
+    {
+        ExamRig rig;
+        rig.state.forms.add("Scoring", [&rig] { return new Scoring(rig.state); });
+        rig.show("Scoring");
+        QVERIFY(!rig.menu()->isEnabled());
+        for (const char* name : {"Command1(0)", "Command1(1)", "Command1(4)", "Command1(5)", "Frame1", "Frame2"})
+            QVERIFY2(!rig.control("Scoring", name)->isEnabled(), name);
+        QCOMPARE(rig.control<QLabel>("Scoring", "Label1(10)")->text(), "Total:");
+        rig.control<QPushButton>("Scoring", "Command1(2)")->click();
+        QVERIFY(!rig.state.forms.isLoaded("Scoring"));
+        QVERIFY(rig.menu()->isEnabled());
+    }
+
+    void eraseSaveAndViewResults()
+    {
+        ExamRig rig;
+        const Edition& e = rig.state.edition;
+        const QString path = rig.state.config().path();
+        ReviewRecord review;
+        review.Kind = 2;
+        review.SavedDate = "01-02-2026";
+        review.ItemCount = 5;
+        const std::vector<ExamRecord> exams = {storedExam(e, 1, 1, "01-05-2026", {1, 2, 3}, 0.9f),
+                                               storedExam(e, 2, 2, "01-03-2026", {1, 0, 3}, 0.2f),
+                                               storedExam(e, 1, 1, "01-04-2026", {1, 2, 5}, 0.6f)};
+        record_file::write(path, 2, encodeExamRecord(exams[0], e));
+        record_file::write(path, 3, encodeReviewRecord(review));
+        record_file::write(path, 4, encodeExamRecord(exams[1], e));
+        ExamRecord damaged = exams[2];
+        damaged.ItemCount = 999;
+        record_file::write(path, 5, encodeExamRecord(damaged, e));
+        record_file::write(path, 6, encodeReviewRecord(review));
+        record_file::write(path, 7, encodeExamRecord(exams[2], e));
+        rig.state.review.ReviewRecordNo = 6;
+        const QByteArray before = readFile(path);
+
+        rig.state.forms.add("Scoring", [&rig] { return new Scoring(rig.state); });
+        const auto open = [&] {
+            rig.show("Scoring");
+            return rig.state.forms.find("Scoring")->findChild<QListWidget*>("List1");
+        };
+        const auto click = [&](int index) {
+            rig.control<QPushButton>("Scoring", QStringLiteral("Command1(%1)").arg(index))->click();
+        };
+        QListWidget* list = open();
+        QCOMPARE(list->count(), 3);  // the damaged record is left out
+        QVERIFY(list->item(0)->text().contains("01-03-2026"));
+        click(1);  // erase the first line; the new first is selected
+        QCOMPARE(list->currentRow(), 0);
+        rig.state.forms.find("Scoring")->close();  // the close box writes nothing and asks nothing
+        QVERIFY(rig.f.prompter.shown.empty());
+        QCOMPARE(readFile(path), before);
+
+        list = open();
+        QCOMPARE(list->count(), 3);
+        list->setCurrentRow(2);
+        click(1);
+        QCOMPARE(list->currentRow(), 1);
+        rig.control<QRadioButton>("Scoring", "Option1(2)")->setChecked(true);  // highest score first
+        rig.f.prompter.answer(Prompter::Yes);
+        click(5);  // View Results saves first
+        QCOMPARE(rig.f.prompter.shown.back().title, "Exam Data Erased!");
+        ConfigImage saved(rig.state.config());
+        QCOMPARE(saved.count(), 5);
+        QCOMPARE(saved.record(2).left(e.ExamRecordSize), encodeExamRecord(exams[2], e));
+        QCOMPARE(saved.record(3).left(e.ExamRecordSize), encodeExamRecord(exams[1], e));
+        QCOMPARE(saved.record(4), encodeReviewRecord(review));
+        QCOMPARE(rig.state.review.ReviewRecordNo, 5);
+        QCOMPARE(saved.record1().ReviewRecordNo, quint8(5));
+
+        // The selected exam reaches the results window with its code naming a fifth answer unanswered.
+        QVERIFY(!rig.state.forms.isLoaded("Scoring"));
+        QVERIFY(rig.state.forms.isLoaded("Results"));
+        QCOMPARE(rig.state.exam.ExamItemCount, 3);
+        QCOMPARE(rig.state.exam.ExamAnswers[2], 2);
+        QCOMPARE(rig.state.exam.ExamAnswers[3], 0);
+    }
+
+    void retakeStartsTheExam()
+    {
+        ExamRig rig(praxelleEdition());
+        const Edition& e = rig.state.edition;
+        record_file::write(rig.state.config().path(), 2, encodeExamRecord(storedExam(e, 2, 2, "01-05-2026", {1, 72, 0, 4}), e));
+        rig.state.forms.add("Scoring", [&rig] { return new Scoring(rig.state); });
+        rig.show("Scoring");
+        rig.control<QRadioButton>("Scoring", "Option2(1)")->setChecked(true);
+        rig.control<QPushButton>("Scoring", "Command1(4)")->click();
+        QVERIFY(!rig.state.forms.isLoaded("Scoring"));
+        QVERIFY(rig.exam());
+        QCOMPARE(rig.state.exam.ExamKind, e.RetakeMissedKind());
+        QCOMPARE(rig.state.exam.ExamItemCount, 2);
+        QCOMPARE(rig.state.exam.ExamItems[1], 2);
+        QCOMPARE(rig.state.exam.ExamItems[2], 3);
+        QVERIFY(rig.exam()->windowTitle().endsWith("of 2"));
+    }
+};
+REGISTER_TEST(ExamCardWindowTest)
+#include "exam_card_test.moc"
