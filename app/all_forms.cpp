@@ -4,6 +4,7 @@
 #include "exams/exam_window.h"
 #include "exams/results_window.h"
 #include "review/lifeline_dialog.h"
+#include "review/quiz_card.h"
 #include "review/review_window.h"
 
 #include "shell/app_state.h"
@@ -33,12 +34,13 @@ void registerForms(AppState& state)
     add<Preferences>(state, "Preferences");
     add<Quiz800>(state, "Quiz800");
     add<Aladdin>(state, "Aladdin");
+    add<QuizSumm>(state, "QuizSumm");
     add<Results>(state, "Results");
     add<ExamSet>(state, "ExamSet");
     add<ExamTest>(state, "ExamTest");
     // Windows still to be built open as plain placeholders.
     const std::pair<const char*, QString> placeholders[] = {
-        {"QuizSumm", "Review Test Scoring Report Card"}, {"Scoring", state.edition.ScoringCaption},
+        {"Scoring", state.edition.ScoringCaption},
         {"Navigator", "Monitor Spreadsheet"},             {"NoteBook", "Your Notebook"},
         {"Calculator", "Calculator"},                     {"AlarmForm", "Alarm Clock"}};
     for (const auto& [name, caption] : placeholders)

@@ -70,6 +70,7 @@ ButtonMenu::ButtonMenu(AppState& state) : Form(state, "ButtonMenu")
     Option1[Scrap]->setChecked(true);
     connect(&state.mainMenu, &MainMenuLink::refreshRequested, this, &ButtonMenu::refreshCaptions);
     connect(&state.mainMenu, &MainMenuLink::lockChanged, this, &ButtonMenu::lockChanged);
+    connect(&state.mainMenu, &MainMenuLink::panelsCloseRequested, this, [this] { Option1[Scrap]->setChecked(true); });
     setEnabled(!state.mainMenu.isLocked());
 }
 

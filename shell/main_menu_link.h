@@ -14,10 +14,13 @@ public:
     bool isLocked() const { return locked_; }
     void setLocked(bool locked);
     void refresh() { emit refreshRequested(); }
+    // A window leading on to a test of its own (a retake) clears the menu's open panel.
+    void closePanels() { emit panelsCloseRequested(); }
 
 signals:
     void lockChanged(bool locked);
     void refreshRequested();
+    void panelsCloseRequested();
 
 private:
     bool locked_ = false;
