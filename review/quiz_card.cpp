@@ -13,12 +13,15 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStyle>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace {
 constexpr int CardSlot = 12;
 constexpr int CardHelpPage = 6;
 constexpr int ListPoints = 9, MaximisedListPoints = 15;
+constexpr int LineWidth = 80;     // characters of a list line, with a blank to spare
 constexpr int TotalsIndent = 15;  // characters: the totals line's figures fall under the list's columns
 // The list's columns in characters, with the headings above them.
 constexpr std::array<int, 8> ColumnWidths = {13, 12, 8, 7, 9, 10, 8, 12};
@@ -56,6 +59,11 @@ QuizSumm::QuizSumm(AppState& state) : Form(state, "QuizSumm", CardSlot)
     Label4->setObjectName("Label4");
     QWidget* headings = makeHeadings();
     setListFont(listFont(ListPoints));
+    // Whole lines at the normal size; the larger print of a maximised window on a small screen
+    // scrolls rather than pushing the buttons off the screen.
+    List1->setMinimumWidth(QFontMetrics(List1->font()).horizontalAdvance(QString(LineWidth, '0'))
+                           + 2 * (List1->frameWidth() + 3) + style()->pixelMetric(QStyle::PM_ScrollBarExtent));
+    Label2->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
 
     // The buttons beside the two frames; Retake sits in the frame of what it includes.
     const std::array<const char*, 5> captions = {"&Print", "&Erase Test", "&Done", "&Help", "&Retake"};
@@ -86,16 +94,17 @@ QuizSumm::QuizSumm(AppState& state) : Form(state, "QuizSumm", CardSlot)
 
 QWidget* QuizSumm::makeHeadings()
 {
+    // Placed by setListFont over the list's columns.
     auto* headings = new QWidget;
-    auto* row = new QHBoxLayout(headings);
-    row->setSpacing(0);
     for (int i = 0; i < int(Label1.size()); ++i) {
-        Label1[i] = named(new QLabel(Headings[i]), "Label1", i);
+        Label1[i] = named(new QLabel(Headings[i], headings), "Label1", i);
         Label1[i]->setWordWrap(true);
         Label1[i]->setAlignment(Qt::AlignHCenter | Qt::AlignBottom);
-        row->addWidget(Label1[i]);
+        QFont small = Label1[i]->font();
+        small.setPointSizeF(small.pointSizeF() - 1);
+        Label1[i]->setFont(small);
     }
-    row->addStretch();
+    headings->setFixedHeight(2 * Label1[0]->fontMetrics().lineSpacing() + 4);
     return headings;
 }
 
@@ -143,18 +152,24 @@ QGroupBox* QuizSumm::makeIncludeFrame()
     return Frame2;
 }
 
-// The list's font sets the headings' widths and the totals' indent, so the columns stay lined up.
+// The list's font sets where the headings go and the totals' indent, so the columns stay lined
+// up. A heading is centred over its column and may reach past it when a word is wider.
 void QuizSumm::setListFont(const QFont& font)
 {
     List1->setFont(font);
     Label2->setFont(font);
     const int character = QFontMetrics(font).horizontalAdvance('0');
     const int textStart = List1->frameWidth() + 3;
-    Label1[0]->parentWidget()->layout()->setContentsMargins(textStart, 0, 0, 0);
-    for (int i = 0; i < int(Label1.size()); ++i)
-        Label1[i]->setFixedWidth(ColumnWidths[i] * character);
+    int column = textStart;
+    for (int i = 0; i < int(Label1.size()); ++i) {
+        const int columnWidth = ColumnWidths[i] * character;
+        int width = columnWidth;
+        for (const QString& word : QString(Headings[i]).split(' '))
+            width = std::max(width, Label1[i]->fontMetrics().horizontalAdvance(word) + 4);
+        Label1[i]->setGeometry(column - (width - columnWidth) / 2, 0, width, Label1[i]->parentWidget()->height());
+        column += columnWidth;
+    }
     Label2->setContentsMargins(textStart + TotalsIndent * character, 0, 0, 0);
-    List1->setMinimumWidth(2 * textStart + 82 * character);
 }
 
 // ---- Opening and closing ----
