@@ -85,9 +85,7 @@ QVBoxLayout* ButtonMenu::makeOptions()
     auto* group = new QButtonGroup(this);
     auto* column = new QVBoxLayout;
     column->setSpacing(8);
-    QFont optionFont = font();
-    optionFont.setPointSizeF(optionFont.pointSizeF() + 1.5);
-    optionFont.setBold(true);
+    const QFont optionFont = enlargedBold(font(), 1.5);
     for (int i = 0; i < int(Option1.size()); ++i) {
         Option1[i] = namedButton(options[i], "Option1", i);
         Option1[i]->setCheckable(true);

@@ -26,12 +26,6 @@ constexpr int ClockInterval = 200;  // ms
 constexpr int BlinkInterval = 300;  // ms
 const QColor WarningColour(255, 0, 0);  // the clock's warning
 
-QFont enlarged(QFont font, double points, bool bold)
-{
-    font.setPointSizeF(font.pointSizeF() + points);
-    font.setBold(bold);
-    return font;
-}
 }  // namespace
 
 ExamTest::ExamTest(AppState& state) : Form(state, "ExamTest", ExamTestSlot)
@@ -83,7 +77,7 @@ QWidget* ExamTest::makeItemPane()
 
     Label1[0] = new QLabel("Your Answer: ");
     Label1[0]->setObjectName("Label1(0)");
-    Label1[0]->setFont(enlarged(font(), 2, true));
+    Label1[0]->setFont(enlargedBold(font(), 2));
 
     Answers = new AnswerButtons(QSize(56, 48), 5);
     Answers->layout()->setSpacing(0);  // side by side, as the rest of the row
@@ -116,7 +110,7 @@ QWidget* ExamTest::makeSidePane()
 {
     Label1[1] = new QLabel("Time Remaining: ");
     Label1[1]->setObjectName("Label1(1)");
-    Label1[1]->setFont(enlarged(font(), 4, true));
+    Label1[1]->setFont(enlargedBold(font(), 4));
     Label1[1]->setAlignment(Qt::AlignCenter);
 
     ProgressBar1 = new QProgressBar;
@@ -131,7 +125,7 @@ QWidget* ExamTest::makeSidePane()
     Shape1->setObjectName("Shape1");
     buttons->addWidget(framedButton(makeButton(Finished, "&Finished"), Shape1), 2, 0, 1, 2);
     Command1[Finished]->setMinimumHeight(40);
-    Command1[Finished]->setFont(enlarged(font(), 2, true));
+    Command1[Finished]->setFont(enlargedBold(font(), 2));
 
     auto* pane = new QWidget;
     pane->setMaximumWidth(300);  // narrower when the screen is small

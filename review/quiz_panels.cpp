@@ -2,6 +2,7 @@
 
 #include "platform/basic.h"
 #include "shell/app_state.h"
+#include "shell/form.h"
 
 #include <QGridLayout>
 #include <QLabel>
@@ -59,10 +60,7 @@ PerformanceFrame::PerformanceFrame() : QGroupBox("Performance")
 
     // The score as a lit display, so that its bright green and red both read well.
     Label6 = namedLabel("%", "Label6");
-    QFont scoreFont = Label6->font();
-    scoreFont.setPointSizeF(scoreFont.pointSizeF() + 6);
-    scoreFont.setBold(true);
-    Label6->setFont(scoreFont);
+    Label6->setFont(enlargedBold(Label6->font(), 6));
     Label6->setAlignment(Qt::AlignCenter);
     Label6->setMinimumWidth(96);
     Label6->setAutoFillBackground(true);

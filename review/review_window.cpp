@@ -35,9 +35,7 @@ Quiz800::Quiz800(AppState& state) : Form(state, "Quiz800", QuizSlot)
     // The status line, large enough for its two lines.
     Label2 = namedLabel(QString(), "Label2");
     Label2->setAlignment(Qt::AlignCenter);
-    QFont statusFont = Label2->font();
-    statusFont.setPointSizeF(statusFont.pointSizeF() + 2);
-    statusFont.setBold(true);
+    const QFont statusFont = enlargedBold(Label2->font(), 2);
     Label2->setFont(statusFont);
     Label2->setMinimumHeight(2 * QFontMetrics(statusFont).lineSpacing() + 6);
 

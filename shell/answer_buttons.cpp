@@ -1,14 +1,14 @@
 #include "shell/answer_buttons.h"
 
+#include "shell/form.h"
+
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QPushButton>
 
 AnswerButtons::AnswerButtons(QSize buttonSize, qreal extraPoints)
 {
-    QFont answerFont = font();
-    answerFont.setPointSizeF(answerFont.pointSizeF() + extraPoints);
-    answerFont.setBold(true);
+    const QFont answerFont = enlargedBold(font(), extraPoints);
     auto* row = new QHBoxLayout(this);
     row->setContentsMargins(0, 0, 0, 0);
     for (int i = 0; i < int(Command1.size()); ++i) {

@@ -127,6 +127,13 @@ void Form::reject()
         cancelButton_->click();
 }
 
+QFont enlargedBold(QFont font, qreal points)
+{
+    font.setPointSizeF(font.pointSizeF() + points);
+    font.setBold(true);
+    return font;
+}
+
 QFont fixedPitchFont(int points)
 {
     QFont font;

@@ -12,6 +12,8 @@ class QFont;
 
 // The fixed-pitch font of the report and exam lists, whose columns line up character by character.
 QFont fixedPitchFont(int points = 11);
+// font made larger by points and bold, for the captions and values meant to stand out.
+QFont enlargedBold(QFont font, qreal points);
 
 class Form : public QDialog {
     Q_OBJECT

@@ -64,6 +64,21 @@ private slots:
             QCOMPARE(rig.record(2).ItemsReached, qint16(itemNo));
     }
 
+    // The progress shown counts the items reached, so going back never takes it back.
+    void previousKeepsTheProgress()
+    {
+        SessionRig rig;
+        rig.session.start();
+        QSignalSpy progress(&rig.session, &ReviewSession::progressChanged);
+        for (int i = 0; i < 2; ++i)
+            rig.session.answer(rig.answer()), rig.session.next();
+        const int reached = progress.last().at(0).toInt();
+        rig.session.previous();
+        rig.session.previous();
+        QCOMPARE(progress.last().at(0).toInt(), reached);
+        QVERIFY(reached > 0);
+    }
+
     void aMissThenTheAnswerCountsOneWrongAndTwoTries()
     {
         SessionRig rig;

@@ -10,6 +10,7 @@
 #include <QDir>
 #include <QFile>
 #include <QImageReader>
+#include <QSet>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextDocument>
@@ -315,6 +316,14 @@ private slots:
             for (const QByteArray& text : *items)
                 if (!text.isEmpty())
                     checkItem(text);
+        // Two review items asking the same question would give each other away.
+        QSet<QString> questions;
+        for (const QList<CourseItem>& topic : course.TopicItems)
+            for (const CourseItem& reviewItem : topic) {
+                const QString question = reviewItem.Question.simplified();
+                QVERIFY2(!questions.contains(question), qPrintable("asked twice: " + question));
+                questions.insert(question);
+            }
         for (int g = 1; g < GlossaryEntryCount; ++g)
             QVERIFY(!splitGlossaryEntry(store.GlossaryEntries[g]).Definition.isEmpty());
         // The glossary list shows the terms as they are stored: they must need no RTF escapes.
