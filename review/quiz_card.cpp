@@ -3,6 +3,7 @@
 #include "platform/basic.h"
 #include "platform/printer.h"
 #include "platform/runtime_error.h"
+#include "review/report_card_save.h"
 #include "shell/app_state.h"
 #include "shell/help_window.h"
 
@@ -263,9 +264,8 @@ void QuizSumm::command1Click(int index)
     case PrintButton: print(); break;
     case EraseButton: erase(); break;
     case DoneButton:
-        if (Card.erased())
-            saveErasures();
-        state.forms.unload("QuizSumm");
+        if (saveErasures())
+            state.forms.unload("QuizSumm");
         break;
     case HelpButton: showHelp(state, CardHelpPage, Forms::Modeless); break;
     case RetakeButton: retake(); break;
@@ -282,17 +282,20 @@ void QuizSumm::erase()
     }
 }
 
-void QuizSumm::saveErasures()
+bool QuizSumm::saveErasures()
 {
+    if (!Card.erased())
+        return true;
+    if (SaveReportCard(state, ReportCardOf::ReviewTests, Card.keptRecords()) == CardSave::Failed)
+        return false;
     Card.clearErased();
+    return true;
 }
 
 void QuizSumm::retake()
 {
-    if (!Card.selectedRow())
+    if (!Card.selectedRow() || !saveErasures())
         return;
-    if (Card.erased())
-        saveErasures();
     // The card goes before the test opens; what is needed of it is copied first.
     AppState& app = state;
     const CardRow row = *Card.selectedRow();

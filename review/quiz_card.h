@@ -43,7 +43,9 @@ private:
     void erase();
     void print();
     void retake();
-    void saveErasures();
+    // Asks to save the erasures, when there are any; false when saving failed, so that the card
+    // stays open with them.
+    bool saveErasures();
     void setListFont(const QFont& font);
 
     ReviewCard Card;

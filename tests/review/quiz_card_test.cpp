@@ -1,7 +1,7 @@
 // The review-test report card: its lines and totals over a history of both editions, the sorts
 // and the selection, the retakes it allows and prepares, erasing and leaving, and the printout.
 #include "exams/exam_record.h"
-#include "platform/record_file.h"
+#include "platform/durable_file.h"
 #include "review/quiz_card.h"
 #include "review/review_window.h"
 #include "tests/support/app_fixture.h"
@@ -297,6 +297,53 @@ private slots:
         QVERIFY(!rig.f.state.mainMenu.isLocked());
         rig.f.state.forms.show("QuizSumm");
         QCOMPARE(rig.list()->count(), 5);
+    }
+
+    void doneSavesTheKeptLinesInListOrder()
+    {
+        CardRig rig;
+        rig.add(finishedTest(1, "01-01-2026", 10, 0.5f));
+        rig.addExam(1);
+        rig.add(finishedTest(2, "01-02-2026", 10, 0.9f));
+        rig.add(finishedTest(3, "01-03-2026", 10, 0.7f));
+        rig.addExam(2);
+        rig.add(finishedTest(4, "01-04-2026", 10, 0.8f));
+        rig.open();
+        const QByteArray before = rig.fileBytes();
+
+        // No: the file stays as it was, and the card closes.
+        rig.control("Command1", QuizSumm::EraseButton)->click();
+        rig.f.prompter.answer(Prompter::No);
+        rig.control("Command1", QuizSumm::DoneButton)->click();
+        QCOMPARE(rig.f.prompter.shown.size(), size_t(1));
+        QCOMPARE(rig.f.prompter.shown[0].text, "Save Changes to Report Card?");
+        QCOMPARE(rig.f.prompter.shown[0].title, "Data Erased!");
+        QVERIFY(!rig.f.state.forms.isLoaded("QuizSumm"));
+        QCOMPARE(rig.fileBytes(), before);
+
+        // Sorted by score with the 70% test erased, Yes: review tests first in the list's order.
+        rig.f.state.forms.show("QuizSumm");
+        rig.control<QRadioButton>("Option1", ReviewCard::PercentCorrect)->click();
+        rig.list()->setCurrentRow(2);
+        rig.control("Command1", QuizSumm::EraseButton)->click();
+        // A save that fails keeps the card open with its erasure, to be saved again.
+        rig.f.prompter.answer(Prompter::Yes);
+        rig.f.prompter.answer(Prompter::Ok);
+        durable_file::failAtStep(1);
+        rig.control("Command1", QuizSumm::DoneButton)->click();
+        durable_file::failAtStep(0);
+        QCOMPARE(rig.fileBytes(), before);
+        QVERIFY(rig.card() && rig.card()->card().erased());
+        rig.f.prompter.answer(Prompter::Yes);
+        rig.control("Command1", QuizSumm::DoneButton)->click();
+        QVERIFY(!rig.f.state.forms.isLoaded("QuizSumm"));
+        const ConfigImage saved(rig.f.state.config());
+        QCOMPARE(saved.count(), 6);
+        QCOMPARE(saved.record(1), rig.image.record(1));
+        const QList<QByteArray> expected = {rig.image.record(4), rig.image.record(7), rig.image.record(2),
+                                            rig.image.record(3), rig.image.record(6)};
+        for (int i = 0; i < expected.size(); ++i)
+            QCOMPARE(saved.record(i + 2), expected[i]);
     }
 
     void printoutPagesAndCopies()
