@@ -14,6 +14,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QStyle>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -23,7 +24,8 @@ constexpr int CardSlot = 12;
 constexpr int CardHelpPage = 6;
 constexpr int ListPoints = 9, MaximisedListPoints = 15;
 constexpr int LineWidth = 80;     // characters of a list line, with a blank to spare
-constexpr int TotalsIndent = 15;  // characters: the totals line's figures fall under the list's columns
+constexpr int TotalsIndent = 15;
+constexpr int ItemMargin = 3;     // pixels between the list's frame and its text  // characters: the totals line's figures fall under the list's columns
 // The list's columns in characters, with the headings above them.
 constexpr std::array<int, 8> ColumnWidths = {13, 12, 8, 7, 9, 10, 8, 12};
 const std::array<const char*, 8> Headings = {"Test Type",   "Date Taken",  "Percent Correct", "Questions Asked",
@@ -51,6 +53,7 @@ QuizSumm::QuizSumm(AppState& state) : Form(state, "QuizSumm", CardSlot)
     List1 = new QListWidget;
     List1->setObjectName("List1");
     connect(List1, &QListWidget::currentRowChanged, this, &QuizSumm::list1Click);
+    connect(List1->horizontalScrollBar(), &QScrollBar::valueChanged, this, &QuizSumm::placeHeadings);
     Label2 = new QLabel("Total:");
     Label2->setObjectName("Label2");
     Label3 = new QLabel("Topic Number:");
@@ -63,7 +66,7 @@ QuizSumm::QuizSumm(AppState& state) : Form(state, "QuizSumm", CardSlot)
     // Whole lines at the normal size; the larger print of a maximised window on a small screen
     // scrolls rather than pushing the buttons off the screen.
     List1->setMinimumWidth(QFontMetrics(List1->font()).horizontalAdvance(QString(LineWidth, '0'))
-                           + 2 * (List1->frameWidth() + 3) + style()->pixelMetric(QStyle::PM_ScrollBarExtent));
+                           + 2 * (List1->frameWidth() + ItemMargin) + style()->pixelMetric(QStyle::PM_ScrollBarExtent));
     Label2->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
 
     // The buttons beside the two frames; Retake sits in the frame of what it includes.
@@ -154,14 +157,22 @@ QGroupBox* QuizSumm::makeIncludeFrame()
 }
 
 // The list's font sets where the headings go and the totals' indent, so the columns stay lined
-// up. A heading is centred over its column and may reach past it when a word is wider.
+// up.
 void QuizSumm::setListFont(const QFont& font)
 {
     List1->setFont(font);
     Label2->setFont(font);
     const int character = QFontMetrics(font).horizontalAdvance('0');
-    const int textStart = List1->frameWidth() + 3;
-    int column = textStart;
+    Label2->setContentsMargins(List1->frameWidth() + ItemMargin + TotalsIndent * character, 0, 0, 0);
+    placeHeadings();
+}
+
+// Each heading is centred over its column, reaching past it when a word is wider, and follows
+// the list when it scrolls sideways.
+void QuizSumm::placeHeadings()
+{
+    const int character = QFontMetrics(List1->font()).horizontalAdvance('0');
+    int column = List1->frameWidth() + ItemMargin - List1->horizontalScrollBar()->value();
     for (int i = 0; i < int(Label1.size()); ++i) {
         const int columnWidth = ColumnWidths[i] * character;
         int width = columnWidth;
@@ -170,7 +181,6 @@ void QuizSumm::setListFont(const QFont& font)
         Label1[i]->setGeometry(column - (width - columnWidth) / 2, 0, width, Label1[i]->parentWidget()->height());
         column += columnWidth;
     }
-    Label2->setContentsMargins(textStart + TotalsIndent * character, 0, 0, 0);
 }
 
 // ---- Opening and closing ----

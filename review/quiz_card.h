@@ -47,6 +47,7 @@ private:
     // stays open with them.
     bool saveErasures();
     void setListFont(const QFont& font);
+    void placeHeadings();
 
     ReviewCard Card;
     RetakeChoices Allowed{};
