@@ -1,7 +1,10 @@
-// Prints the median time of the data-file cut, the glossary's opening and the opening of a
-// 100-item exam window, for both editions, on the data files the build writes into the run folder.
+// Prints the median time of the data-file cut, the glossary's opening, the opening of a
+// 100-item exam window and of the review-test report card on 250 tests with its five sorts, for
+// both editions, on the data files the build writes into the run folder.
 //   bench [run folder] [runs]
 #include "app/all_forms.h"
+#include "platform/basic.h"
+#include "review/review_record.h"
 #include "shell/app_state.h"
 #include "shell/reading_window.h"
 
@@ -11,6 +14,8 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QGroupBox>
+#include <QRadioButton>
 #include <algorithm>
 #include <cstdio>
 #include <functional>
@@ -47,8 +52,30 @@ void close(AppState& state, const QString& name)
 }
 
 struct Timings {
-    double cut = 0, glossary = 0, exam = 0;
+    double cut = 0, glossary = 0, exam = 0, card = 0, cardSorts = 0;
 };
+
+// A history of 250 finished review tests of 30 items, some missed, of every topic.
+void writeReviewHistory(AppState& state)
+{
+    ConfigImage image(state.config());
+    for (int i = 0; i < 250; ++i) {
+        ReviewRecord r;
+        r.Kind = quint8(1 + i % state.edition.TopicCount);
+        r.SavedDate = basic::dateText(QDate(2025, 1, 1).addDays(i * 7 % 700)).toLatin1();
+        r.ItemCount = 30;
+        r.TestType = 1;
+        r.Score = float(i % 31) / 30;
+        r.TriesPerItem = 1.5f;
+        r.Minutes = float(i % 90);
+        for (int p = 1; p <= 30; ++p) {
+            r.Items[p] = qint16(p);
+            r.Misses[p] = quint8((i + p) % 4);
+        }
+        image.setRecord(i + 2, encodeReviewRecord(r));
+    }
+    image.save();
+}
 
 Timings measure(const Edition& edition, const QString& runFolder, int runs)
 {
@@ -76,6 +103,17 @@ Timings measure(const Edition& edition, const QString& runFolder, int runs)
         exam.ExamCurrentItem = exam.ExamRecordNo = 0;
         open(state, "ExamTest");
     }, [&] { close(state, "ExamTest"); });
+
+    // The review-test report card on that history, and its five sorts.
+    writeReviewHistory(state);
+    t.card = medianMs(runs, [&] { open(state, "QuizSumm"); }, [&] { close(state, "QuizSumm"); });
+    open(state, "QuizSumm");
+    const QList<QRadioButton*> sorts = state.forms.find("QuizSumm")->findChild<QGroupBox*>("Frame1")->findChildren<QRadioButton*>();
+    t.cardSorts = medianMs(runs, [&] {
+        for (QRadioButton* sort : sorts)
+            sort->click();
+    });
+    close(state, "QuizSumm");
 
     if (!program.prompter.shown.empty())
         std::fprintf(stderr, "%s: unexpected message \"%s\"\n", qPrintable(edition.ProgramTitle),
@@ -111,5 +149,7 @@ int main(int argc, char** argv)
     row("data-file cut", vestora.cut, praxelle.cut);
     row("glossary opening", vestora.glossary, praxelle.glossary);
     row("100-item exam opening", vestora.exam, praxelle.exam);
+    row("review card, 250 tests", vestora.card, praxelle.card);
+    row("review card, 5 sorts", vestora.cardSorts, praxelle.cardSorts);
     return 0;
 }
