@@ -24,8 +24,8 @@ constexpr int CardSlot = 12;
 constexpr int CardHelpPage = 6;
 constexpr int ListPoints = 9, MaximisedListPoints = 15;
 constexpr int LineWidth = 80;     // characters of a list line, with a blank to spare
-constexpr int TotalsIndent = 15;
-constexpr int ItemMargin = 3;     // pixels between the list's frame and its text  // characters: the totals line's figures fall under the list's columns
+constexpr int TotalsIndent = 15;  // characters: the totals line's figures fall under the list's columns
+constexpr int ItemMargin = 3;     // pixels between the list's frame and its text
 // The list's columns in characters, with the headings above them.
 constexpr std::array<int, 8> ColumnWidths = {13, 12, 8, 7, 9, 10, 8, 12};
 const std::array<const char*, 8> Headings = {"Test Type",   "Date Taken",  "Percent Correct", "Questions Asked",
