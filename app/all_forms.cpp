@@ -6,6 +6,7 @@
 #include "exams/results_window.h"
 #include "review/lifeline_dialog.h"
 #include "review/progress_sheet.h"
+#include "review/quiz_card.h"
 #include "review/review_window.h"
 
 #include "shell/app_state.h"
@@ -35,15 +36,16 @@ void registerForms(AppState& state)
     add<Preferences>(state, "Preferences");
     add<Quiz800>(state, "Quiz800");
     add<Aladdin>(state, "Aladdin");
+    add<QuizSumm>(state, "QuizSumm");
     add<Results>(state, "Results");
     add<ExamSet>(state, "ExamSet");
     add<ExamTest>(state, "ExamTest");
     add<Navigator>(state, "Navigator");
     add<Scoring>(state, "Scoring");
+    add<QuizSumm>(state, "QuizSumm");
     // Windows still to be built open as plain placeholders.
     const std::pair<const char*, QString> placeholders[] = {
-        {"QuizSumm", "Review Test Scoring Report Card"}, {"NoteBook", "Your Notebook"},
-        {"Calculator", "Calculator"}, {"AlarmForm", "Alarm Clock"}};
+        {"NoteBook", "Your Notebook"}, {"Calculator", "Calculator"}, {"AlarmForm", "Alarm Clock"}};
     for (const auto& [name, caption] : placeholders)
         state.forms.add(name, [&state, name, caption] { return new PlaceholderWindow(state, name, caption); });
 }

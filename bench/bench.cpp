@@ -1,11 +1,13 @@
 // Prints the median time of the data-file cut, the glossary's opening, the opening of a 100-item
-// exam window and of the mock-exam report card over 250 exams, for both editions, on the data
-// files the build writes into the run folder.
+// exam window, of the mock-exam report card over 250 exams and of the review-test report card on
+// 250 tests with its five sorts, for both editions, on the data files the build writes into the
+// run folder.
 //   bench [run folder] [runs]
 #include "app/all_forms.h"
 #include "exams/exam_record.h"
 #include "platform/basic.h"
 #include "platform/record_file.h"
+#include "review/review_record.h"
 #include "shell/app_state.h"
 #include "shell/reading_window.h"
 
@@ -15,6 +17,8 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QGroupBox>
+#include <QRadioButton>
 #include <algorithm>
 #include <cstdio>
 #include <functional>
@@ -51,7 +55,7 @@ void close(AppState& state, const QString& name)
 }
 
 struct Timings {
-    double cut = 0, glossary = 0, exam = 0, card = 0;
+    double cut = 0, glossary = 0, exam = 0, examCard = 0, reviewCard = 0, reviewCardSorts = 0;
 };
 
 // A long history: 250 finished exams of 100 to 300 questions, taking turns over the exams.
@@ -75,6 +79,28 @@ void writeExamHistory(AppState& state, int exams)
         r.Score = 0.8f;
         record_file::write(state.path(state.ConfigFileName), n + 2, encodeExamRecord(r, edition));
     }
+}
+
+// A history of 250 finished review tests of 30 items, some missed, of every topic.
+void writeReviewHistory(AppState& state)
+{
+    ConfigImage image(state.config());
+    for (int i = 0; i < 250; ++i) {
+        ReviewRecord r;
+        r.Kind = quint8(1 + i % state.edition.TopicCount);
+        r.SavedDate = basic::dateText(QDate(2025, 1, 1).addDays(i * 7 % 700)).toLatin1();
+        r.ItemCount = 30;
+        r.TestType = 1;
+        r.Score = float(i % 31) / 30;
+        r.TriesPerItem = 1.5f;
+        r.Minutes = float(i % 90);
+        for (int p = 1; p <= 30; ++p) {
+            r.Items[p] = qint16(p);
+            r.Misses[p] = quint8((i + p) % 4);
+        }
+        image.setRecord(i + 2, encodeReviewRecord(r));
+    }
+    image.save();
 }
 
 Timings measure(const Edition& edition, const QString& runFolder, int runs)
@@ -105,7 +131,17 @@ Timings measure(const Edition& edition, const QString& runFolder, int runs)
     }, [&] { close(state, "ExamTest"); });
 
     writeExamHistory(state, 250);
-    t.card = medianMs(runs, [&] { open(state, "Scoring"); }, [&] { close(state, "Scoring"); });
+    t.examCard = medianMs(runs, [&] { open(state, "Scoring"); }, [&] { close(state, "Scoring"); });
+    // The review-test report card on that history, and its five sorts.
+    writeReviewHistory(state);
+    t.reviewCard = medianMs(runs, [&] { open(state, "QuizSumm"); }, [&] { close(state, "QuizSumm"); });
+    open(state, "QuizSumm");
+    const QList<QRadioButton*> sorts = state.forms.find("QuizSumm")->findChild<QGroupBox*>("Frame1")->findChildren<QRadioButton*>();
+    t.reviewCardSorts = medianMs(runs, [&] {
+        for (QRadioButton* sort : sorts)
+            sort->click();
+    });
+    close(state, "QuizSumm");
 
     if (!program.prompter.shown.empty())
         std::fprintf(stderr, "%s: unexpected message \"%s\"\n", qPrintable(edition.ProgramTitle),
@@ -141,6 +177,8 @@ int main(int argc, char** argv)
     row("data-file cut", vestora.cut, praxelle.cut);
     row("glossary opening", vestora.glossary, praxelle.glossary);
     row("100-item exam opening", vestora.exam, praxelle.exam);
-    row("250-exam card opening", vestora.card, praxelle.card);
+    row("250-exam card opening", vestora.examCard, praxelle.examCard);
+    row("review card, 250 tests", vestora.reviewCard, praxelle.reviewCard);
+    row("review card, 5 sorts", vestora.reviewCardSorts, praxelle.reviewCardSorts);
     return 0;
 }

@@ -208,7 +208,7 @@ void Scoring::FillExamReportList()
 {
     const QSignalBlocker quiet(List1);  // the caller selects the line to show
     List1->clear();
-    for (const CardRow& row : rows)
+    for (const ExamCardRow& row : rows)
         List1->addItem(cardLine(row.Record, state.edition));
     List1->setCurrentRow(-1);
     if (!rows.empty()) {
@@ -222,7 +222,7 @@ void Scoring::FillExamReportList()
 
 void Scoring::list1Click()
 {
-    const CardRow* selected = selectedRow();
+    const ExamCardRow* selected = selectedRow();
     if (!selected)
         return;
     const ExamRecord& r = selected->Record;
@@ -239,7 +239,7 @@ void Scoring::list1Click()
 
 void Scoring::option1Click(int index)
 {
-    const CardRow* selected = selectedRow();
+    const ExamCardRow* selected = selectedRow();
     const int remembered = selected ? selected->RowId : 0;
     sortCardRows(rows, index);
     FillExamReportList();
@@ -313,7 +313,7 @@ void Scoring::done()
 void Scoring::retakeExam()
 {
     saveReportCard();
-    const CardRow* selected = selectedRow();
+    const ExamCardRow* selected = selectedRow();
     if (CardErased || !selected)
         return;
     prepareRetake(state.exam, selected->Record, selectedChoice(), state.edition);
@@ -327,7 +327,7 @@ void Scoring::retakeExam()
 void Scoring::viewResults()
 {
     saveReportCard();
-    const CardRow* selected = selectedRow();
+    const ExamCardRow* selected = selectedRow();
     if (CardErased || !selected)
         return;
     prepareResults(state.exam, selected->Record, state.edition);
@@ -355,7 +355,7 @@ void Scoring::disableCardActions()
     Frame2->setEnabled(false);
 }
 
-const CardRow* Scoring::selectedRow() const
+const ExamCardRow* Scoring::selectedRow() const
 {
     const int row = List1->currentRow();
     return row >= 0 && row < int(rows.size()) ? &rows[row] : nullptr;

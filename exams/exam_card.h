@@ -45,7 +45,7 @@ private:
     void viewResults();
     void saveReportCard();
     void disableCardActions();
-    const CardRow* selectedRow() const;
+    const ExamCardRow* selectedRow() const;
     int selectedChoice() const;
 
     enum Button { PrintButton, EraseButton, DoneButton, HelpButton, RetakeButton, ViewButton };
@@ -60,7 +60,7 @@ private:
     std::array<QRadioButton*, 3> Option2{};
     std::array<QPushButton*, 6> Command1{};
 
-    std::vector<CardRow> rows;  // in list order
+    std::vector<ExamCardRow> rows;  // in list order
     bool CardErased = false;
     std::optional<MainMenuLock> menuLock;  // from load to unload
 };

@@ -4,6 +4,7 @@
 #include "platform/printer.h"
 #include "shell/app_state.h"
 #include "shell/config_file.h"
+#include "shell/shell_sort.h"
 
 #include <cmath>
 #include <functional>
@@ -19,23 +20,12 @@ QString blanks(int count) { return QString(count, QLatin1Char(' ')); }
 
 QString fourteenWide(const QString& title) { return title.leftJustified(TitleWidth); }
 
-// A Shell sort over the rows, the gap halved from n: at each gap the passes repeat until one
-// exchanges nothing. outOfOrder(a, b): a must come after b.
-void shellSort(std::vector<CardRow>& rows, const std::function<bool(const ExamRecord&, const ExamRecord&)>& outOfOrder)
+// The cards' Shell sort over the rows. outOfOrder(a, b): a must come after b.
+void shellSort(std::vector<ExamCardRow>& rows, const std::function<bool(const ExamRecord&, const ExamRecord&)>& outOfOrder)
 {
-    const int n = int(rows.size());
-    for (int gap = n / 2; gap != 0; gap /= 2) {
-        bool exchanged = true;
-        while (exchanged) {
-            exchanged = false;
-            for (int j = 0; j + gap < n; ++j) {
-                if (!outOfOrder(rows[j].Record, rows[j + gap].Record))
-                    continue;
-                std::swap(rows[j], rows[j + gap]);
-                exchanged = true;
-            }
-        }
-    }
+    ::shellSort(
+        0, int(rows.size()) - 1, [&](int a, int b) { return outOfOrder(rows[a].Record, rows[b].Record); },
+        [&](int a, int b) { std::swap(rows[a], rows[b]); });
 }
 
 double unsureShare(const ExamRecord& r) { return double(r.UnsureCount) / r.ItemCount; }
@@ -82,15 +72,15 @@ void printCopy(PrinterDevice& printer, const CardPrintout& printout)
 
 }  // namespace
 
-std::vector<CardRow> loadCardRows(const ConfigImage& file, const Edition& edition)
+std::vector<ExamCardRow> loadCardRows(const ConfigImage& file, const Edition& edition)
 {
-    std::vector<CardRow> rows;
+    std::vector<ExamCardRow> rows;
     const int records = file.count();
     for (int n = 2; n <= records; ++n) {
         const QByteArray bytes = file.record(n);
         if (quint8(bytes[0]) <= edition.TopicCount)
             continue;  // a review test
-        CardRow row{decodeExamRecord(bytes, edition)};
+        ExamCardRow row{decodeExamRecord(bytes, edition)};
         if (!isSoundExamRecord(row.Record, edition))
             continue;
         row.RowId = int(rows.size()) + 1;
@@ -134,10 +124,10 @@ QString cardLine(const ExamRecord& r, const Edition& edition)
            + rightAlign(basic::formatDateTime(r.Minutes / 1440.0, "h:mm:ss"), 10);
 }
 
-CardTotals cardTotals(const std::vector<CardRow>& rows)
+CardTotals cardTotals(const std::vector<ExamCardRow>& rows)
 {
     CardTotals t;
-    for (const CardRow& row : rows) {
+    for (const ExamCardRow& row : rows) {
         const ExamRecord& r = row.Record;
         t.Correct = basic::roundHalfEven(float(t.Correct) + float(r.ItemCount) * r.Score);
         t.Asked += r.ItemCount;
@@ -165,7 +155,7 @@ QString totalTimeText(double minutes)
     return two(seconds / 3600) + ':' + two(seconds / 60 % 60) + ':' + two(seconds % 60);
 }
 
-void sortCardRows(std::vector<CardRow>& rows, int key)
+void sortCardRows(std::vector<ExamCardRow>& rows, int key)
 {
     using R = const ExamRecord&;
     switch (key) {
@@ -253,10 +243,10 @@ void clearAnswers(ExamState& exam)
     exam.ExamUnsure.assign(size_t(MostTestItems) + 1, 0);
 }
 
-QList<QByteArray> keptRecords(const std::vector<CardRow>& rows, const Edition& edition)
+QList<QByteArray> keptRecords(const std::vector<ExamCardRow>& rows, const Edition& edition)
 {
     QList<QByteArray> kept;
-    for (const CardRow& row : rows)
+    for (const ExamCardRow& row : rows)
         kept << encodeExamRecord(row.Record, edition);
     return kept;
 }

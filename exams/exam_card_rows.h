@@ -18,14 +18,14 @@ struct ExamState;
 
 // One stored exam on the card. The record travels whole with its row through sorts and erasures,
 // so that a kept exam is written back as it was read.
-struct CardRow {
+struct ExamCardRow {
     ExamRecord Record;
     int RowId = 0;  // the row's number at load, in file order
 };
 
 // Every sound exam record of the file, in file order; review records and damaged exam records
 // are left out.
-std::vector<CardRow> loadCardRows(const ConfigImage& file, const Edition& edition);
+std::vector<ExamCardRow> loadCardRows(const ConfigImage& file, const Edition& edition);
 
 // " 1, 2, 5": the topics a custom exam was built from; empty for none.
 QString topicsText(const ExamRecord& record, const Edition& edition);
@@ -44,7 +44,7 @@ struct CardTotals {
     qint64 Allotted = 0;
     float Minutes = 0;
 };
-CardTotals cardTotals(const std::vector<CardRow>& rows);
+CardTotals cardTotals(const std::vector<ExamCardRow>& rows);
 // "Total:" and the totals, 70 characters standing under the list's columns from its 14th.
 QString totalsLine(const CardTotals& totals);
 // Hours, minutes and seconds of a time in minutes, the hours in at least two digits and going
@@ -54,7 +54,7 @@ QString totalTimeText(double minutes);
 // Sort keys, as the sort options are ordered.
 enum CardSort { EarliestDate, LatestDate, PercentCorrect, QuestionsAsked, PercentUnsure };
 // Shell sort by key; rows that tie stay in the order this sort leaves them in.
-void sortCardRows(std::vector<CardRow>& rows, int key);
+void sortCardRows(std::vector<ExamCardRow>& rows, int key);
 
 // Retake choices, as the include options are ordered.
 enum RetakeChoice { AllQuestions, MissedQuestions, UnsureQuestions };
@@ -74,7 +74,7 @@ void prepareResults(ExamState& exam, const ExamRecord& record, const Edition& ed
 void clearAnswers(ExamState& exam);
 
 // The card's rows as whole records, in list order, for the rewrite of the file.
-QList<QByteArray> keptRecords(const std::vector<CardRow>& rows, const Edition& edition);
+QList<QByteArray> keptRecords(const std::vector<ExamCardRow>& rows, const Edition& edition);
 
 // What the printout shows.
 struct PrintedExam {

@@ -38,9 +38,9 @@ ExamRecord storedExam(const Edition& e, int choice, int examKind, const char* da
     return r;
 }
 
-std::vector<CardRow> rowsOf(const std::vector<ExamRecord>& records)
+std::vector<ExamCardRow> rowsOf(const std::vector<ExamRecord>& records)
 {
-    std::vector<CardRow> rows;
+    std::vector<ExamCardRow> rows;
     for (const ExamRecord& r : records)
         rows.push_back({r, int(rows.size()) + 1});
     return rows;
@@ -72,7 +72,7 @@ private slots:
     {
         const Edition& e = vestoraEdition();
         // Dates compare as text, month first: 31 December comes after 1 January of the next year.
-        std::vector<CardRow> rows = rowsOf({storedExam(e, 1, 1, "12-31-2025", {1, 1, 0, 0}, 0.5f),
+        std::vector<ExamCardRow> rows = rowsOf({storedExam(e, 1, 1, "12-31-2025", {1, 1, 0, 0}, 0.5f),
                                             storedExam(e, 2, 2, "01-01-2026", {64, 64, 64, 1}, 1.0f),
                                             storedExam(e, 3, 3, "06-15-2026", {69, 1}, 0.5f)});
         sortCardRows(rows, EarliestDate);

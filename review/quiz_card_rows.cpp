@@ -1,0 +1,232 @@
+#include "review/quiz_card_rows.h"
+
+#include "editions/edition.h"
+#include "platform/basic.h"
+#include "platform/printer.h"
+#include "review/review_rules.h"
+#include "shell/app_state.h"
+#include "shell/config_file.h"
+#include "shell/shell_sort.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+constexpr int MostMisses = 3;  // a position has four choices, so at most three wrong ones
+
+QString blanks(int n) { return QString(n, ' '); }
+
+// A record is listed only when every figure the card shows or retakes from is possible.
+bool isSoundTest(const ReviewRecord& r, const Edition& edition)
+{
+    const auto misses = r.Misses.begin() + 1;
+    return r.Kind >= 1 && r.Kind <= edition.TopicCount && r.ItemCount >= 1 && r.ItemCount <= MostTestItems
+           && std::isfinite(r.Score) && r.Score >= 0 && r.Score <= 1 && std::isfinite(r.TriesPerItem)
+           && r.TriesPerItem >= 0 && isTimeSpent(r.Minutes)
+           && itemsWithin(r.Items, r.ItemCount, edition.ReviewItemCapacity)
+           && std::all_of(misses, misses + r.ItemCount, [](int m) { return m <= MostMisses; });
+}
+
+int countMisses(const ReviewCardRow& row, int least)
+{
+    const auto misses = row.Test.Misses.begin() + 1;
+    return int(std::count_if(misses, misses + row.Test.ItemCount, [least](int m) { return m >= least; }));
+}
+
+double wildShare(const ReviewCardRow& row) { return double(row.WildGuesses) / row.Test.ItemCount; }
+
+bool outOfOrder(ReviewCard::SortOrder order, const ReviewCardRow& j, const ReviewCardRow& k)
+{
+    switch (order) {
+    case ReviewCard::EarliestDate: return j.Test.SavedDate > k.Test.SavedDate;
+    case ReviewCard::LatestDate: return j.Test.SavedDate < k.Test.SavedDate;
+    case ReviewCard::PercentCorrect: return j.Test.Score < k.Test.Score;
+    case ReviewCard::TopicSequence: return j.Test.Kind > k.Test.Kind;
+    case ReviewCard::PercentWildGuesses: return wildShare(k) > wildShare(j);
+    }
+    return false;
+}
+
+void printLine(PrinterDevice& printer, int column, const QString& text)
+{
+    printer.printAt(column, text);
+    printer.endLine();
+}
+
+void printHeading(PrinterDevice& printer, const QString& caption)
+{
+    printLine(printer, 1, QString());
+    printLine(printer, 1, caption);
+    printLine(printer, 1, QString());
+}
+
+void printCopy(PrinterDevice& printer, const QStringList& lines, const QString& totals)
+{
+    constexpr int FirstListLine = 7, PageEnd = 62, ContinuedListLine = 3;
+    printHeading(printer, CardCaption);
+    printLine(printer, 20, "Date" + blanks(5) + "Percent" + blanks(2) + "Questions" + blanks(3) + "Wild" + blanks(3)
+                               + "Tries" + blanks(2) + "Scrambled" + blanks(2) + "Time Used");
+    printLine(printer, 1, "  Test Type  " + blanks(6) + "Taken" + blanks(4) + "Correct" + blanks(4) + "Asked"
+                              + blanks(3) + "Guesses" + blanks(2) + "Ratio" + blanks(4) + "Order" + blanks(4)
+                              + "(h:m:s)");
+    printLine(printer, 1, QString(82, '-'));
+    int lineNo = FirstListLine;
+    for (const QString& line : lines) {
+        printLine(printer, 3, line);
+        if (++lineNo == PageEnd) {
+            printer.newPage();
+            printHeading(printer, CardCaption + " (cont.)");
+            lineNo = ContinuedListLine;
+        }
+    }
+    printLine(printer, 18, QString(65, '-'));
+    printLine(printer, 18, totals);
+    printer.newPage();
+}
+}  // namespace
+
+QString cardTimeText(double minutes)
+{
+    const double whole = std::floor(minutes);
+    const double seconds = whole * 60 + double(basic::roundHalfEven((minutes - whole) * 60));
+    const double h = std::floor(seconds / 3600);
+    const double mm = std::floor((seconds - h * 3600) / 60);
+    const double ss = seconds - h * 3600 - mm * 60;
+    return basic::formatNumber(h, "##0:") + basic::formatNumber(mm, "0#:") + basic::formatNumber(ss, "0#");
+}
+
+QString cardLine(const ReviewCardRow& row)
+{
+    static const QStringList types = {"All Items    ", "Retake All   ", "Retake Missed"};
+    const ReviewRecord& t = row.Test;
+    const QString type = t.TestType >= 1 && t.TestType <= 3 ? types[t.TestType - 1] : "Retake Wild  ";
+    return type + basic::rightAlign(QString::fromLatin1(t.SavedDate), 12)
+           + basic::rightAlign(basic::formatNumber(t.Score, "##0.0%"), 8)
+           + basic::rightAlign(basic::Str(int(t.ItemCount)), 7) + basic::rightAlign(basic::Str(row.WildGuesses), 9)
+           + basic::rightAlign(basic::formatNumber(t.TriesPerItem, "##.#0"), 10)
+           + (t.Scrambled != 0 ? blanks(5) + "Yes" : blanks(6) + "No")
+           + basic::rightAlign(cardTimeText(t.Minutes), 12);
+}
+
+QString cardTotals(const QList<ReviewCardRow>& rows)
+{
+    if (rows.isEmpty())
+        return "Total:";
+    qint64 asked = 0, wild = 0, right = 0, tries = 0;
+    double minutes = 0;
+    for (const ReviewCardRow& row : rows) {
+        const ReviewRecord& t = row.Test;
+        asked += t.ItemCount;
+        wild += row.WildGuesses;
+        right = basic::roundHalfEven(t.ItemCount * double(t.Score) + double(right));
+        tries = basic::roundHalfEven(t.ItemCount * double(t.TriesPerItem) + double(tries));
+        minutes += t.Minutes;
+    }
+    return " Total:" + basic::rightAlign(basic::formatNumber(double(right) / double(asked), "##0.0%"), 11)
+           + basic::rightAlign(basic::formatNumber(double(asked), "##,###"), 7)
+           + basic::rightAlign(basic::formatNumber(double(wild), "##,##0"), 9)
+           + basic::rightAlign(basic::formatNumber(double(tries) / double(asked), "##.#0"), 10) + blanks(9)
+           + basic::rightAlign(cardTimeText(minutes), 11);
+}
+
+RetakeChoices retakeChoices(const ReviewCardRow& row, int drillLevel, int topicItems)
+{
+    const ReviewRecord& t = row.Test;
+    RetakeChoices allowed{true, true, true};
+    auto& [all, missed, wild] = allowed;
+    // A test with nothing missed has nothing to retake but all of it; the score alone cannot
+    // tell it for a test left before its end.
+    if (t.Score == 1.0f || countMisses(row, 1) == 0)
+        missed = wild = false;
+    if (row.WildGuesses == 0)
+        wild = false;
+    if (drillLevel >= 3) {
+        if (t.ItemCount == topicItems)
+            all = false;
+        if (t.Score == 0.0f)
+            missed = false;
+        if (row.WildGuesses == topicItems)
+            wild = false;
+    }
+    return allowed;
+}
+
+void prepareRetake(ReviewState& review, const ReviewCardRow& row, Include include)
+{
+    const ReviewRecord& t = row.Test;
+    std::fill(review.ReviewMisses.begin(), review.ReviewMisses.end(), 0);
+    review.ReviewTally = {};
+    const int least = include == Include::MissedQuestions ? 1 : 2;
+    int count = 0;
+    for (int p = 1; p <= t.ItemCount; ++p) {
+        if (include == Include::AllQuestions || t.Misses[p] >= least)
+            review.ReviewOrder[++count] = t.Items[p];
+    }
+    review.ReviewItemCount = count;
+    review.ReviewTestType = 2 + int(include);
+    review.CurrentTopic = t.Kind;
+    review.ReviewItemsReached = 0;
+    review.ReviewItemNo = 1;
+    review.ReviewElapsed = 0;
+    review.ReviewScore = 0;
+    for (int kind = ReviewState::CoinToss; kind <= ReviewState::ExpertAdvice; ++kind)
+        review.LifelinesLeft[kind] = retakeLifelines(count);
+}
+
+void ReviewCard::load(const ConfigImage& image, const Edition& edition)
+{
+    rows_.clear();
+    for (int r = 2; r <= image.count(); ++r) {
+        ReviewCardRow row;
+        row.Test = decodeReviewRecord(image.record(r));
+        if (row.Test.Kind > edition.TopicCount || !isSoundTest(row.Test, edition))
+            continue;  // an exam record, or a damaged one
+        row.RowId = int(rows_.size()) + 1;
+        row.WildGuesses = countMisses(row, 2);
+        rows_.append(std::move(row));
+    }
+    selected_ = rows_.isEmpty() ? -1 : 0;
+    erased_ = false;
+}
+
+QStringList ReviewCard::lines() const
+{
+    QStringList lines;
+    for (const ReviewCardRow& row : rows_)
+        lines.append(cardLine(row));
+    return lines;
+}
+
+void ReviewCard::sort(SortOrder order)
+{
+    const int selectedId = selected_ >= 0 ? rows_[selected_].RowId : 0;
+    shellSort(
+        0, int(rows_.size()) - 1, [&](int j, int k) { return outOfOrder(order, rows_[j], rows_[k]); },
+        [&](int j, int k) { rows_.swapItemsAt(j, k); });
+    const auto kept = std::find_if(rows_.begin(), rows_.end(), [&](const ReviewCardRow& r) { return r.RowId == selectedId; });
+    selected_ = kept == rows_.end() ? -1 : int(kept - rows_.begin());
+}
+
+void ReviewCard::eraseSelected()
+{
+    if (selected_ < 0)
+        return;
+    rows_.removeAt(selected_);
+    erased_ = true;
+    selected_ = rows_.isEmpty() ? -1 : std::max(selected_ - 1, 0);
+}
+
+QList<QByteArray> ReviewCard::keptRecords() const
+{
+    QList<QByteArray> records;
+    for (const ReviewCardRow& row : rows_)
+        records.append(encodeReviewRecord(row.Test));
+    return records;
+}
+
+void printReviewCard(PrinterDevice& printer, const QStringList& lines, const QString& totals, int copies)
+{
+    for (int copy = 1; copy <= copies; ++copy)
+        printCopy(printer, lines, totals);
+    printer.endDocument();
+}
