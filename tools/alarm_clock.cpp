@@ -251,22 +251,22 @@ void AlarmForm::autoSetClick()
 
 void AlarmForm::timer1Timer()
 {
-    Clock& clock = state.platform.clock;
-    if (alarm.tick(clock.now())) {
+    const QDateTime now = state.platform.clock.now();
+    if (alarm.tick(now)) {
         state.platform.tone.beep(AlarmFrequency, AlarmLength);
         // Told from the event loop, so that the clock goes on ticking while the message is open.
-        QMetaObject::invokeMethod(this, &AlarmForm::tellAlarm, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(this, [this, now] { tellAlarm(timeOfDay(now)); }, Qt::QueuedConnection);
     }
     showSetting();
     if (isMinimized())
         ShowMinimizedCaption();
     else
-        lblTime->setText(timeText(timeOfDay(clock.now())));
+        lblTime->setText(timeText(timeOfDay(now)));
 }
 
-void AlarmForm::tellAlarm()
+void AlarmForm::tellAlarm(const QTime& time)
 {
-    state.platform.prompter.message("Alarm at " + timeText(timeOfDay(state.platform.clock.now())),
+    state.platform.prompter.message("Alarm at " + timeText(time),
                                     Prompter::OkOnly, Prompter::Exclamation,
                                     "Hello, " + cp1252::toUnicode(state.settings.UserName).trimmed());
     setNormal();

@@ -79,7 +79,7 @@ private:
     void setAlarmClick();
     void setClockClick();
     void autoSetClick();
-    void tellAlarm();  // the message, then the window back from minimised
+    void tellAlarm(const QTime& time);  // the message, then the window back from minimised
     void showSetting();
     void ShowMinimizedCaption();
 
