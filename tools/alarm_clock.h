@@ -19,8 +19,8 @@ class QRadioButton;
 class QTimer;
 
 // A time of day as the user types it: hours and minutes with optional seconds, in the 24-hour
-// clock or with AM or PM ("7:30", "19:30", "7:30 PM", "7 pm"); without AM or PM up to 12:59 is
-// morning. Anything else, a date included, is not a time.
+// clock or with AM or PM ("7:30", "19:30", "7:30 PM", "7 pm"), so 7:30 alone is morning. Anything
+// else, a date included, is not a time: a date would make an alarm that never sounds.
 std::optional<QTime> parseTimeOfDay(const QString& text);
 
 // The current time of day in whole seconds, as the clock shows it and the alarm compares it.
