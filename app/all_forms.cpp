@@ -8,6 +8,7 @@
 #include "review/progress_sheet.h"
 #include "review/quiz_card.h"
 #include "review/review_window.h"
+#include "tools/alarm_clock.h"
 
 #include "shell/app_state.h"
 #include "app/edition_chooser.h"
@@ -43,9 +44,9 @@ void registerForms(AppState& state)
     add<Navigator>(state, "Navigator");
     add<Scoring>(state, "Scoring");
     add<QuizSumm>(state, "QuizSumm");
+    add<AlarmForm>(state, "AlarmForm");
     // Windows still to be built open as plain placeholders.
-    const std::pair<const char*, QString> placeholders[] = {
-        {"NoteBook", "Your Notebook"}, {"Calculator", "Calculator"}, {"AlarmForm", "Alarm Clock"}};
+    const std::pair<const char*, QString> placeholders[] = {{"NoteBook", "Your Notebook"}, {"Calculator", "Calculator"}};
     for (const auto& [name, caption] : placeholders)
         state.forms.add(name, [&state, name, caption] { return new PlaceholderWindow(state, name, caption); });
 }
