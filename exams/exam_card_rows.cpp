@@ -159,8 +159,8 @@ void sortCardRows(std::vector<ExamCardRow>& rows, int key)
 {
     using R = const ExamRecord&;
     switch (key) {
-    case EarliestDate: shellSort(rows, [](R a, R b) { return a.SavedDate > b.SavedDate; }); break;
-    case LatestDate: shellSort(rows, [](R a, R b) { return a.SavedDate < b.SavedDate; }); break;
+    case EarliestDate: shellSort(rows, [](R a, R b) { return basic::dateSortKey(a.SavedDate) > basic::dateSortKey(b.SavedDate); }); break;
+    case LatestDate: shellSort(rows, [](R a, R b) { return basic::dateSortKey(a.SavedDate) < basic::dateSortKey(b.SavedDate); }); break;
     case PercentCorrect: shellSort(rows, [](R a, R b) { return a.Score < b.Score; }); break;
     case QuestionsAsked: shellSort(rows, [](R a, R b) { return a.ItemCount < b.ItemCount; }); break;
     case PercentUnsure: shellSort(rows, [](R a, R b) { return unsureShare(b) > unsureShare(a); }); break;

@@ -467,6 +467,12 @@ QString dateText(const QDate& date)
         + QStringLiteral("%1").arg(date.year(), 4, 10, QLatin1Char('0'));
 }
 
+QByteArray dateSortKey(const QByteArray& dateText)
+{
+    const bool stored = dateText.size() == 10 && dateText[2] == '-' && dateText[5] == '-';
+    return stored ? dateText.mid(6, 4) + dateText.mid(0, 2) + dateText.mid(3, 2) : dateText;
+}
+
 QString rightAlign(const QString& text, int width) { return text.rightJustified(width, QLatin1Char(' '), false); }
 
 }  // namespace basic

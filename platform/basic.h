@@ -36,6 +36,9 @@ QString formatDateTime(double serial, const QString& pattern);
 
 // The ten-character date stored in records: two-digit month, hyphen, two-digit day, hyphen, year.
 QString dateText(const QDate& date);
+// That date text year first, so that keys compared as text order the dates in time (the text
+// itself compares month first); a text of another form is its own key.
+QByteArray dateSortKey(const QByteArray& dateText);
 
 // Text padded on the left with blanks to width characters; a longer text stays whole.
 QString rightAlign(const QString& text, int width);

@@ -38,8 +38,8 @@ double wildShare(const ReviewCardRow& row) { return double(row.WildGuesses) / ro
 bool outOfOrder(ReviewCard::SortOrder order, const ReviewCardRow& j, const ReviewCardRow& k)
 {
     switch (order) {
-    case ReviewCard::EarliestDate: return j.Test.SavedDate > k.Test.SavedDate;
-    case ReviewCard::LatestDate: return j.Test.SavedDate < k.Test.SavedDate;
+    case ReviewCard::EarliestDate: return basic::dateSortKey(j.Test.SavedDate) > basic::dateSortKey(k.Test.SavedDate);
+    case ReviewCard::LatestDate: return basic::dateSortKey(j.Test.SavedDate) < basic::dateSortKey(k.Test.SavedDate);
     case ReviewCard::PercentCorrect: return j.Test.Score < k.Test.Score;
     case ReviewCard::TopicSequence: return j.Test.Kind > k.Test.Kind;
     case ReviewCard::PercentWildGuesses: return wildShare(k) > wildShare(j);

@@ -71,13 +71,13 @@ private slots:
     void sortsKeepEachRowWhole()
     {
         const Edition& e = vestoraEdition();
-        // Dates compare as text, month first: 31 December comes after 1 January of the next year.
+        // Dates compare in time: 31 December comes before 1 January of the next year.
         std::vector<ExamCardRow> rows = rowsOf({storedExam(e, 1, 1, "12-31-2025", {1, 1, 0, 0}, 0.5f),
                                             storedExam(e, 2, 2, "01-01-2026", {64, 64, 64, 1}, 1.0f),
                                             storedExam(e, 3, 3, "06-15-2026", {69, 1}, 0.5f)});
         sortCardRows(rows, EarliestDate);
-        QCOMPARE(rows[0].Record.SavedDate, "01-01-2026");
-        QCOMPARE(rows[2].Record.SavedDate, "12-31-2025");
+        QCOMPARE(rows[0].Record.SavedDate, "12-31-2025");
+        QCOMPARE(rows[2].Record.SavedDate, "06-15-2026");
         sortCardRows(rows, PercentUnsure);  // 3 of 4, then 1 of 2, then none
         QCOMPARE(rows[0].RowId, 2);
         QCOMPARE(rows[1].RowId, 3);

@@ -162,23 +162,23 @@ private slots:
         rig.add(finishedTest(2, "03-11-2025", 10, 0.8f));
         rig.open();
 
-        // Earliest first by the date's text, month first: January 2026 before December 2025.
+        // Earliest first in time: December 2025 before January 2026.
         auto dates = [&rig] {
             QStringList dates;
             for (const QString& line : rig.lines())
                 dates.append(line.mid(15, 10));
             return dates;
         };
-        QCOMPARE(dates(), (QStringList{"01-05-2026", "03-11-2025", "06-30-2025", "12-20-2025"}));
+        QCOMPARE(dates(), (QStringList{"03-11-2025", "06-30-2025", "12-20-2025", "01-05-2026"}));
         QCOMPARE(rig.list()->currentRow(), 0);
-        QCOMPARE(rig.label("Label3"), "Related Topic 4: " + vestoraEdition().TopicTitles[4]);
+        QCOMPARE(rig.label("Label3"), "Related Topic 2: " + vestoraEdition().TopicTitles[2]);
 
-        rig.list()->setCurrentRow(3);  // the December test of topic 3
+        rig.list()->setCurrentRow(2);  // the December test of topic 3
         const QString chosen = rig.selectedLine();
         const QString topic = "Related Topic 3: " + vestoraEdition().TopicTitles[3];
         QCOMPARE(rig.label("Label3"), topic);
         const QList<std::pair<int, QStringList>> orders = {
-            {1, {"12-20-2025", "06-30-2025", "03-11-2025", "01-05-2026"}},
+            {1, {"01-05-2026", "12-20-2025", "06-30-2025", "03-11-2025"}},
             {2, {"06-30-2025", "03-11-2025", "01-05-2026", "12-20-2025"}},  // 90, 80, 70, 60 percent
             {3, {"06-30-2025", "03-11-2025", "12-20-2025", "01-05-2026"}},  // topics 1 to 4
             {4, {"12-20-2025", "06-30-2025", "01-05-2026", "03-11-2025"}},  // wild 2/10, 2/20, 1/40, 0
