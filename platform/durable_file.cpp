@@ -76,7 +76,7 @@ void replace(const QString& path, const QString& tempPath, const QByteArray& con
 {
     // A file the user made read-only is kept, though the folder would let a rename replace it.
     const QFileInfo target(path);
-    constexpr auto anyWrite = QFile::WriteOwner | QFile::WriteUser | QFile::WriteGroup | QFile::WriteOther;
+    constexpr auto anyWrite = QFile::WriteOwner | QFile::WriteGroup | QFile::WriteOther;  // the mode's bits
     if (target.isFile() && (!target.isWritable() || !(target.permissions() & anyWrite)))
         throw accessError(path, QStringLiteral("the file is read-only"));
     try {
