@@ -49,7 +49,8 @@ QString RichTextBox::Text() const { return toPlainText(); }
 void RichTextBox::LoadFile(const QString& path)
 {
     const auto refused = [&path](const QString& reason) {
-        return RuntimeError(RuntimeErrorNo::FileAccess, QStringLiteral("Path/File access error (%1): %2").arg(path, reason));
+        return RuntimeError(RuntimeErrorNo::FileAccess,
+                            QStringLiteral("Path/File access error (%1): %2").arg(path, reason));
     };
     // Asked before opening: opening a FIFO would wait for a writer for ever.
     const QFileInfo info(path);

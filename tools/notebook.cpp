@@ -38,8 +38,9 @@ NoteBook::NoteBook(AppState& state)
 {
     setWindowTitle("Your Notebook");
 
-    // The document. Typed keys mark it changed, as the rules say; so does any other edit (a cut
-    // or paste from the menu, the Delete key, a drop), so that no edit is closed away unasked.
+    // The document. Every key that types a character marks it changed, Ctrl+C too; so does any
+    // other edit (the Delete key, a cut or paste from the menu, a drop), so that no edit is
+    // closed away unasked.
     RichTextBox1 = new RichTextBox;
     RichTextBox1->setObjectName("RichTextBox1");
     RichTextBox1->installEventFilter(this);
