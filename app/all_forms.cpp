@@ -9,6 +9,7 @@
 #include "review/quiz_card.h"
 #include "review/review_window.h"
 #include "tools/alarm_clock.h"
+#include "tools/notebook.h"
 
 #include "shell/app_state.h"
 #include "app/edition_chooser.h"
@@ -45,8 +46,9 @@ void registerForms(AppState& state)
     add<Scoring>(state, "Scoring");
     add<QuizSumm>(state, "QuizSumm");
     add<AlarmForm>(state, "AlarmForm");
+    add<NoteBook>(state, "NoteBook");
     // Windows still to be built open as plain placeholders.
-    const std::pair<const char*, QString> placeholders[] = {{"NoteBook", "Your Notebook"}, {"Calculator", "Calculator"}};
+    const std::pair<const char*, QString> placeholders[] = {{"Calculator", "Calculator"}};
     for (const auto& [name, caption] : placeholders)
         state.forms.add(name, [&state, name, caption] { return new PlaceholderWindow(state, name, caption); });
 }

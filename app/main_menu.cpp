@@ -301,23 +301,31 @@ void ButtonMenu::showViewing(int mode)
     state.forms.showRestored("Viewing");
 }
 
-void ButtonMenu::formUnload()
+// Unsaved notebook changes are saved or dropped as the user answers; false when the save failed,
+// so that the program stays with the notebook's text.
+bool ButtonMenu::notebookSettled()
 {
     if (state.NotebookChanged
         && state.platform.prompter.message("Save your changes to disk?", Prompter::YesNo, Prompter::NoIcon,
                                            "Change to NoteBook Detected!")
                == Prompter::Yes) {
         if (auto* notebook = dynamic_cast<NotebookSaver*>(state.forms.load("NoteBook")))
-            notebook->saveNotebookToDisk();
+            return notebook->saveNotebookToDisk();
     }
+    return true;
+}
+
+void ButtonMenu::formUnload()
+{
     QFile::remove(state.path(state.RunningFlagFileName));  // already gone is as good as removed
     state.platform.control.end();
 }
 
 void ButtonMenu::closeEvent(QCloseEvent* event)
 {
-    // While a test, an exam or a report card has the menu locked, it stays open.
-    if (state.mainMenu.isLocked()) {
+    // While a test, an exam or a report card has the menu locked, it stays open; and so it does
+    // when the notebook's changes could not be saved.
+    if (state.mainMenu.isLocked() || !notebookSettled()) {
         event->ignore();
         return;
     }

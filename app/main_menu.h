@@ -13,16 +13,6 @@ class QPushButton;
 class QStackedWidget;
 class QVBoxLayout;
 
-// The notebook window implements this, so that closing the menu with unsaved notebook changes
-// can have them saved. Until it does, the answer Yes to the closing question saves nothing.
-class NotebookSaver {
-public:
-    virtual ~NotebookSaver() = default;
-    // Writes the notebook's document as RTF to the notebook file. A failure is told to the user
-    // here and never thrown: the menu calls this from its closing, which must not be interrupted.
-    virtual void saveNotebookToDisk() = 0;
-};
-
 class ButtonMenu : public Form {
     Q_OBJECT
 public:
@@ -30,8 +20,8 @@ public:
 
 protected:
     void formLoad() override;    // screen check, then the captions
-    void formUnload() override;  // notebook question, running flag, end of the program
-    void closeEvent(QCloseEvent* event) override;
+    void formUnload() override;  // running flag, end of the program
+    void closeEvent(QCloseEvent* event) override;  // notebook question first
 
 private:
     void refreshCaptions();
@@ -42,6 +32,7 @@ private:
     void refreshExams();
 
     bool screenIsLargeEnough();
+    bool notebookSettled();
     void option1Click(int index);
     void command1Click(int index);
     void command2Click(int index);

@@ -74,6 +74,11 @@ void writeAt(const QString& path, qint64 offset, const QByteArray& bytes)
 
 void replace(const QString& path, const QString& tempPath, const QByteArray& content)
 {
+    // A file the user made read-only is kept, though the folder would let a rename replace it.
+    const QFileInfo target(path);
+    constexpr auto anyWrite = QFile::WriteOwner | QFile::WriteGroup | QFile::WriteOther;  // the mode's bits
+    if (target.isFile() && (!target.isWritable() || !(target.permissions() & anyWrite)))
+        throw accessError(path, QStringLiteral("the file is read-only"));
     try {
         QFile file(tempPath);
         if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))

@@ -14,8 +14,8 @@ namespace durable_file {
 void writeAt(const QString& path, qint64 offset, const QByteArray& bytes);
 
 // Writes content to tempPath (emptied first, whatever was there), syncs it, renames it over path
-// and syncs the folder. On failure path is untouched, tempPath is removed and a RuntimeError
-// tells the caller.
+// and syncs the folder. A read-only file at path is not replaced. On failure path is untouched,
+// tempPath is removed and a RuntimeError tells the caller.
 void replace(const QString& path, const QString& tempPath, const QByteArray& content);
 
 // Test seam: the nth disk step from now fails as a file error would (1 = the next step, 0 = none).

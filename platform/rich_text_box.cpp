@@ -1,8 +1,14 @@
 #include "platform/rich_text_box.h"
 
+#include "platform/durable_file.h"
 #include "platform/printer.h"
 #include "platform/rtf_reader.h"
+#include "platform/rtf_writer.h"
+#include "platform/runtime_error.h"
 
+#include <QFile>
+#include <QFileInfo>
+#include <QKeyEvent>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextDocumentFragment>
@@ -39,6 +45,30 @@ void RichTextBox::setTextRTF(const QByteArray& rtf)
 QByteArray RichTextBox::TextRTF() const { return rtf_; }
 
 QString RichTextBox::Text() const { return toPlainText(); }
+
+void RichTextBox::LoadFile(const QString& path)
+{
+    const auto refused = [&path](const QString& reason) {
+        return RuntimeError(RuntimeErrorNo::FileAccess,
+                            QStringLiteral("Path/File access error (%1): %2").arg(path, reason));
+    };
+    // Asked before opening: opening a FIFO would wait for a writer for ever.
+    const QFileInfo info(path);
+    if (!info.isFile())
+        throw refused(info.exists() ? QStringLiteral("it is not an ordinary file") : QStringLiteral("it is not there"));
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        throw refused(file.errorString());
+    const QByteArray rtf = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        throw refused(file.errorString());
+    setTextRTF(rtf);
+}
+
+void RichTextBox::SaveFile(const QString& path) const
+{
+    durable_file::replace(path, path + ".new", writeRtf(*document()));
+}
 
 int RichTextBox::textEnd() const { return document()->characterCount() - 1; }
 
@@ -98,6 +128,31 @@ void RichTextBox::setReadOnlyPane(bool on)
         setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
 }
 
+void RichTextBox::keyPressEvent(QKeyEvent* event)
+{
+    if (!isReadOnly() && event->modifiers() == Qt::ControlModifier && formatKey(event->key()))
+        return;
+    QTextEdit::keyPressEvent(event);
+}
+
+bool RichTextBox::formatKey(int key)
+{
+    const QTextCharFormat now = currentCharFormat();
+    QTextCharFormat change;
+    switch (key) {
+    case Qt::Key_B: change.setFontWeight(now.fontWeight() > QFont::Normal ? QFont::Normal : QFont::Bold); break;
+    case Qt::Key_I: change.setFontItalic(!now.fontItalic()); break;
+    case Qt::Key_U: change.setFontUnderline(!now.fontUnderline()); break;
+    case Qt::Key_L: setAlignment(Qt::AlignLeft); return true;
+    case Qt::Key_E: setAlignment(Qt::AlignHCenter); return true;
+    case Qt::Key_R: setAlignment(Qt::AlignRight); return true;
+    case Qt::Key_J: setAlignment(Qt::AlignJustify); return true;
+    default: return false;
+    }
+    mergeCurrentCharFormat(change);
+    return true;
+}
+
 void RichTextBox::selPrint(PrinterDevice& printer)
 {
     const QTextCursor cursor = textCursor();
@@ -109,4 +164,20 @@ void RichTextBox::selPrint(PrinterDevice& printer)
     selection.setDefaultFont(document()->defaultFont());
     QTextCursor(&selection).insertFragment(cursor.selection());
     printer.printDocument(selection);
+}
+
+bool printWithDialog(RichTextBox& box, PrinterDialog& dialog, PrinterDevice& printer)
+{
+    try {
+        if (!dialog.show(PrinterDialog::NoPrintToFile))
+            return false;
+        const int copies = dialog.copies();
+        if (dialog.flags() != (PrinterDialog::NoPrintToFile | PrinterDialog::Selection))
+            box.setSelLength(0);
+        for (int copy = 1; copy <= copies; ++copy)
+            box.selPrint(printer);
+    } catch (const RuntimeError&) {
+        return false;
+    }
+    return true;
 }

@@ -7,6 +7,7 @@
 #include <QTextEdit>
 
 class PrinterDevice;
+class PrinterDialog;
 
 class RichTextBox : public QTextEdit {
     Q_OBJECT
@@ -16,6 +17,13 @@ public:
     void setTextRTF(const QByteArray& rtf);
     QByteArray TextRTF() const;  // the RTF last set
     QString Text() const;        // plain text, paragraphs and line breaks as "\n"
+
+    // Reads the file as RTF. A file that is not there, not an ordinary file or unreadable raises
+    // a RuntimeError and leaves the box as it was.
+    void LoadFile(const QString& path);
+    // Writes the document as it now stands, as RTF, replacing the file in one step. A failure
+    // raises a RuntimeError and leaves the file as it was.
+    void SaveFile(const QString& path) const;
 
     int SelStart() const;
     void setSelStart(int start);  // puts the caret there, nothing selected
@@ -34,7 +42,18 @@ public:
     // Prints the selection, or the whole document when nothing is selected.
     void selPrint(PrinterDevice& printer);
 
+protected:
+    // An editable box takes the rich-edit formatting keys: Ctrl+B, I and U, and the alignments
+    // Ctrl+L, E, R and J.
+    void keyPressEvent(QKeyEvent* event) override;
+
 private:
+    bool formatKey(int key);
     int textEnd() const;
     QByteArray rtf_;
 };
+
+// Printing as the text windows' Print buttons do: the printer dialog without printing to a file,
+// then the selection when the user chose it, otherwise the whole document (the selection is
+// dropped first), once per copy. False, without a word, for Cancel or a printer error.
+bool printWithDialog(RichTextBox& box, PrinterDialog& dialog, PrinterDevice& printer);

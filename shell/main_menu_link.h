@@ -46,3 +46,13 @@ public:
 private:
     QPointer<MainMenuLink> link_;
 };
+
+// The notebook window implements this, so that closing the menu with unsaved notebook changes
+// can have them saved.
+class NotebookSaver {
+public:
+    virtual ~NotebookSaver() = default;
+    // Writes the notebook's document as RTF to the notebook file; false when that failed, which
+    // the user has been told. Never throws: the menu calls this from its closing.
+    virtual bool saveNotebookToDisk() = 0;
+};

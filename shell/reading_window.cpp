@@ -1,9 +1,7 @@
 #include "shell/reading_window.h"
 
 #include "platform/cp1252.h"
-#include "platform/printer.h"
 #include "platform/rich_text_box.h"
-#include "platform/runtime_error.h"
 #include "shell/app_state.h"
 #include "shell/help_window.h"
 #include "shell/rtf_pane.h"
@@ -284,20 +282,8 @@ void Viewing::commandClick(int index)
 
 void Viewing::print()
 {
-    // Cancel and printer errors end the printing without a word.
-    PrinterDialog& dialog = state.platform.printerDialog;
-    try {
-        if (!dialog.show(PrinterDialog::NoPrintToFile))
-            return;
-        const int copies = dialog.copies();
-        if (dialog.flags() != (PrinterDialog::NoPrintToFile | PrinterDialog::Selection))
-            RichTextBox1->setSelLength(0);
-        for (int copy = 1; copy <= copies; ++copy)
-            RichTextBox1->selPrint(state.platform.printer);
-    } catch (const RuntimeError&) {
-        return;
-    }
-    RichTextBox1->setFocus();
+    if (printWithDialog(*RichTextBox1, state.platform.printerDialog, state.platform.printer))
+        RichTextBox1->setFocus();
 }
 
 void Viewing::openFindPanel()

@@ -38,7 +38,11 @@ private:
 class NotebookDouble : public Form, public NotebookSaver {
 public:
     NotebookDouble(AppState& state, int& saves) : Form(state, "NoteBook"), saves_(saves) {}
-    void saveNotebookToDisk() override { ++saves_; }
+    bool saveNotebookToDisk() override
+    {
+        ++saves_;
+        return true;
+    }
 
 private:
     int& saves_;

@@ -1,0 +1,163 @@
+// The notebook: the change flag and the closing question, find with its one wrap, and failed
+// saves, also at the main menu's closing.
+#include "app/main_menu.h"
+#include "app/startup.h"
+#include "platform/rich_text_box.h"
+#include "tests/support/app_fixture.h"
+#include "tests/support/test_files.h"
+#include "tests/support/test_main.h"
+#include "tools/notebook.h"
+
+#include <QCheckBox>
+#include <QDir>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QTextBlock>
+
+namespace {
+
+struct NotebookFixture : AppFixture {
+    NotebookFixture() : file(state.path(state.NotebookFileName))
+    {
+        state.forms.add("NoteBook", [this] { return new NoteBook(state); });
+        state.forms.add("ButtonMenu", [this] { return new ButtonMenu(state); });
+        writeFile(file, notebookTemplate(state.edition, "Pat Doe"));
+    }
+    ~NotebookFixture()
+    {
+        for (const char* name : {"NoteBook", "ButtonMenu"})
+            delete state.forms.find(name);
+    }
+    RichTextBox* open()
+    {
+        state.forms.showRestored("NoteBook");
+        return box();
+    }
+    template <class T>
+    T* child(const QString& name) const { return state.forms.find("NoteBook")->findChild<T*>(name); }
+    RichTextBox* box() const { return child<RichTextBox>("RichTextBox1"); }
+    QPushButton* button(const QString& name) const { return child<QPushButton>(name); }
+    void findNext(const QString& what)
+    {
+        child<QLineEdit>("Text1(1)")->setText(what);
+        button("Command2(0)")->click();
+    }
+    QString lastTitle() const { return prompter.shown.back().title; }
+
+    const QString file;
+};
+
+}  // namespace
+
+class NotebookTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    // Only an edit makes the closing ask; No leaves the file, Yes writes the text with its
+    // formatting, and the caret comes back where it was.
+    void closingAsksAfterAnEdit()
+    {
+        NotebookFixture f;
+        const QByteArray before = readFile(f.file);
+        f.open();
+        f.button("Command1(2)")->click();  // Done, nothing typed
+        QVERIFY(f.prompter.shown.empty() && !f.state.forms.isLoaded("NoteBook"));
+
+        QTest::keyClicks(f.open(), "x");
+        f.prompter.answer(Prompter::No);
+        f.state.forms.unload("NoteBook");
+        QCOMPARE(f.lastTitle(), "Change Detected!");
+        QCOMPARE(readFile(f.file), before);
+        QVERIFY(!f.state.NotebookChanged);
+
+        // The Delete key types no character, but its edit is not closed away unasked either.
+        QTest::keyClick(f.open(), Qt::Key_Delete);
+        QTest::keyClicks(f.box(), "Tip ");
+        f.prompter.answer(Prompter::Yes);
+        f.button("Command1(2)")->click();
+        QCOMPARE(f.prompter.shown.size(), size_t(2));
+        const QTextDocument* saved = f.open()->document();
+        QVERIFY(saved->toPlainText().startsWith("RTip chTextBox1\nReview Notes for the\n"));  // at the kept caret
+        QCOMPARE(saved->begin().charFormat().fontWeight(), int(QFont::Bold));
+        QCOMPARE(saved->begin().next().blockFormat().alignment(), Qt::AlignHCenter);
+    }
+
+    // Find Next goes from hit to hit and wraps to the top once; Match Case counts only when
+    // checked; a miss says so and starts the next search at the top.
+    void findWrapsOnce()
+    {
+        NotebookFixture f;
+        f.state.PrinterFailed = true;
+        f.open()->setPlainText("Alpha beta ALPHA gamma alphabet");
+        f.button("Command1(0)")->click();
+        QVERIFY(!f.button("Command1(2)")->isEnabled() && !f.button("Command2(0)")->isEnabled());
+        for (int expected : {0, 11, 23, 0}) {
+            f.findNext("alpha");
+            QCOMPARE(f.box()->SelStart(), expected);
+            QCOMPARE(f.box()->SelLength(), 5);
+        }
+        f.child<QCheckBox>("Check1")->setChecked(true);
+        f.findNext("alpha");
+        QCOMPARE(f.box()->SelStart(), 23);
+        f.prompter.answer(Prompter::Ok);
+        f.findNext("Gamma");
+        QCOMPARE(f.prompter.shown.back().text, "Gamma not found.");
+        QCOMPARE(f.lastTitle(), "Sorry!");
+        f.findNext("Alpha");
+        QCOMPARE(f.box()->SelStart(), 0);
+
+        f.button("Command2(1)")->click();
+        QVERIFY(f.button("Command1(2)")->isEnabled() && !f.button("Command1(1)")->isEnabled());
+    }
+
+    // A save that fails says so and loses nothing: the notebook, and at the program's end the
+    // main menu too, stay open with the text and its change flag. Once the file can be
+    // written, the menu's Yes saves the text and the program ends.
+    void failedSaveKeepsTheText_data()
+    {
+        QTest::addColumn<bool>("folder");
+        QTest::newRow("read-only file") << false;
+        QTest::newRow("folder in its place") << true;
+    }
+    void failedSaveKeepsTheText()
+    {
+        QFETCH(bool, folder);
+        NotebookFixture f;
+        f.state.forms.show("ButtonMenu");
+        QTest::keyClicks(f.open(), "kept ");
+        const QByteArray before = readFile(f.file);
+        QVERIFY(folder ? QFile::remove(f.file) && QDir(f.state.folder).mkdir(f.state.NotebookFileName)
+                       : QFile::setPermissions(f.file, QFile::ReadOwner | QFile::ReadGroup));
+        for (Prompter::Answer answer : {Prompter::Yes, Prompter::Ok, Prompter::Yes, Prompter::Ok, Prompter::Yes})
+            f.prompter.answer(answer);
+        f.button("Command1(2)")->click();
+        QCOMPARE(f.lastTitle(), "Notebook Not Saved!");
+        QVERIFY(f.box()->isVisible() && f.box()->Text().startsWith("kept ") && f.state.NotebookChanged);
+        QCOMPARE(readFile(f.file), folder ? QByteArray() : before);
+        QVERIFY(!QFile::exists(f.file + ".new"));
+
+        f.state.forms.unload("ButtonMenu");
+        QCOMPARE(f.lastTitle(), "Notebook Not Saved!");
+        QVERIFY(!f.control.ended && f.state.forms.isLoaded("ButtonMenu"));
+        QVERIFY(folder ? QDir(f.file).removeRecursively() : QFile::setPermissions(f.file, QFile::WriteOwner));
+        f.state.forms.unload("ButtonMenu");
+        QCOMPARE(f.lastTitle(), "Change to NoteBook Detected!");
+        QVERIFY(f.control.ended);
+        RichTextBox saved;
+        saved.LoadFile(f.file);
+        QVERIFY(saved.Text().startsWith("kept RichTextBox1"));
+    }
+
+    void unreadableNotebookOpensEmpty()
+    {
+        NotebookFixture f;
+        QVERIFY(QFile::remove(f.file) && QDir(f.state.folder).mkdir(f.state.NotebookFileName));
+        f.prompter.answer(Prompter::Ok);
+        QVERIFY(f.open()->Text().isEmpty());
+        QCOMPARE(f.lastTitle(), "Notebook Cannot Be Read!");
+    }
+};
+
+REGISTER_TEST(NotebookTest)
+#include "notebook_test.moc"
