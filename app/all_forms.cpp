@@ -5,6 +5,7 @@
 #include "exams/results_window.h"
 #include "review/lifeline_dialog.h"
 #include "review/review_window.h"
+#include "tools/calculator.h"
 
 #include "shell/app_state.h"
 #include "app/edition_chooser.h"
@@ -36,11 +37,12 @@ void registerForms(AppState& state)
     add<Results>(state, "Results");
     add<ExamSet>(state, "ExamSet");
     add<ExamTest>(state, "ExamTest");
+    add<Calculator>(state, "Calculator");
     // Windows still to be built open as plain placeholders.
     const std::pair<const char*, QString> placeholders[] = {
         {"QuizSumm", "Review Test Scoring Report Card"}, {"Scoring", state.edition.ScoringCaption},
         {"Navigator", "Monitor Spreadsheet"},             {"NoteBook", "Your Notebook"},
-        {"Calculator", "Calculator"},                     {"AlarmForm", "Alarm Clock"}};
+        {"AlarmForm", "Alarm Clock"}};
     for (const auto& [name, caption] : placeholders)
         state.forms.add(name, [&state, name, caption] { return new PlaceholderWindow(state, name, caption); });
 }
