@@ -114,6 +114,7 @@ QPushButton* Calculator::makeKey(const QString& caption, const QString& name)
     auto* key = new QPushButton(caption);
     key->setObjectName(name);
     key->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+    key->setMinimumSize(40, 28);  // a push button's usual minimum would make a wide calculator
     key->installEventFilter(this);
     return key;
 }

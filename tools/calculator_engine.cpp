@@ -37,9 +37,8 @@ double NumValue(const QString& text) { return basic::Val(text); }
 
 QString NumText(double value)
 {
-    if (value == 0)
-        return QStringLiteral("0");  // never "-0"
-    // QString::number writes the C locale's point, whatever the machine's locale.
+    // QString::number writes "0" for a negative zero, and the C locale's point whatever the
+    // machine's locale.
     return QString::number(value, 'g', 15).replace(QLatin1Char('e'), QLatin1Char('E'));
 }
 

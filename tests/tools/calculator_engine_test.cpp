@@ -7,46 +7,49 @@
 
 namespace {
 using Op = CalculatorEngine::Op;
-using KeyKind = CalculatorEngine::KeyKind;
 
 struct Rig {
     Rig() { engine.load(); }
 
-    // Presses keys by their captions: digits, "." "+" "-" "X" "/" "=" "%", and
-    // r square root, s +/-, c CE/C, P M+, M M-, R MR, L MC. Blanks are for reading only.
+    // Presses keys by their captions: digits, "." "+" "-" "X" "/" "=" "%", and r square root,
+    // s +/-, c CE/C, P M+, M M-, R MR, L MC.
     const QString& type(const QString& keys)
     {
+        const QString ops = "/+X-=";
         for (const QChar key : keys) {
-            if (key.isDigit()) {
+            if (key.isDigit())
                 engine.digit(key.digitValue());
-                continue;
-            }
-            switch (key.unicode()) {
-            case '.': engine.decimalPoint(); break;
-            case '/': engine.operatorKey(Op::Divide); break;
-            case '+': engine.operatorKey(Op::Add); break;
-            case 'X': engine.operatorKey(Op::Multiply); break;
-            case '-': engine.operatorKey(Op::Subtract); break;
-            case '=': engine.operatorKey(Op::Equals); break;
-            case '%': engine.percent(); break;
-            case 'r': engine.squareRoot(); break;
-            case 's': engine.changeSign(); break;
-            case 'c': engine.clearKey(); break;
-            case 'P': engine.memoryAdd(); break;
-            case 'M': engine.memorySubtract(); break;
-            case 'R': engine.memoryRecall(); break;
-            case 'L': engine.memoryClear(); break;
-            }
+            else if (ops.contains(key))
+                engine.operatorKey(Op(ops.indexOf(key)));
+            else
+                switch (key.unicode()) {
+                case '.': engine.decimalPoint(); break;
+                case '%': engine.percent(); break;
+                case 'r': engine.squareRoot(); break;
+                case 's': engine.changeSign(); break;
+                case 'c': engine.clearKey(); break;
+                case 'P': engine.memoryAdd(); break;
+                case 'M': engine.memorySubtract(); break;
+                case 'R': engine.memoryRecall(); break;
+                case 'L': engine.memoryClear(); break;
+                }
         }
         return engine.display();
+    }
+
+    // The only box shown was this exclamation message with an OK button.
+    bool toldOnly(const QString& text, const QString& title) const
+    {
+        return prompter.shown.size() == 1 && prompter.shown[0].text == text && prompter.shown[0].title == title
+            && prompter.shown[0].icon == Prompter::Exclamation && prompter.shown[0].buttons == Prompter::OkOnly;
     }
 
     // The calculator as a fresh load leaves it, whatever the memory holds.
     bool isFresh() const
     {
-        const auto& r = engine.registers();
-        return r.Readout == "0." && r.OperandCount == 0 && r.PendingOp == Op::NoOp && r.LastKeyKind == KeyKind::None
-            && !r.DecimalEntered;
+        const auto& r = registers;
+        return r.Readout == "0." && r.OperandCount == 0 && r.PendingOp == Op::NoOp
+            && r.LastKeyKind == CalculatorEngine::KeyKind::None && !r.DecimalEntered;
     }
 
     CalculatorEngine::Registers registers;
@@ -61,13 +64,9 @@ private slots:
     void numbersAreReadAndShown()
     {
         QCOMPARE(NumValue("12."), 12.0);
-        QCOMPARE(NumValue("-7.5"), -7.5);
         QCOMPARE(NumValue("."), 0.0);
-        QCOMPARE(NumValue("2.3.4"), 2.3);
-        QCOMPARE(NumValue("1.5E+3"), 1500.0);
-        QCOMPARE(NumText(8), "8");
+        QCOMPARE(NumValue("-2.3.4"), -2.3);
         QCOMPARE(NumText(2.5), "2.5");
-        QCOMPARE(NumText(-0.25), "-0.25");
         QCOMPARE(NumText(1.0 / 3), "0.333333333333333");
         QCOMPARE(NumText(0.1 + 0.2), "0.3");
         QCOMPARE(NumText(-0.0), "0");
@@ -79,22 +78,15 @@ private slots:
     {
         Rig rig;
         QCOMPARE(rig.type("0"), "0.");  // leading zeros are refused
-        QCOMPARE(rig.type("7"), "7.");
-        QCOMPARE(rig.type("0"), "70.");
-        QCOMPARE(rig.type(".5"), "70.5");
-        QCOMPARE(rig.type("."), "70.5");
+        QCOMPARE(rig.type("70"), "70.");
+        QCOMPARE(rig.type(".5."), "70.5");
         QCOMPARE(rig.type("0"), "70.50");
-
-        Rig point;
-        QCOMPARE(point.type(".0"), "0.0");
-        QCOMPARE(point.type("1"), "0.01");
+        QCOMPARE(Rig().type(".01"), "0.01");
 
         Rig sign;
         QCOMPARE(sign.type("s"), "0.");
-        QCOMPARE(sign.type("12s"), "-12.");
-        QCOMPARE(sign.type("3"), "-123.");
+        QCOMPARE(sign.type("12s3"), "-123.");
         QCOMPARE(sign.type("s"), "123.");
-        QVERIFY(sign.registers.LastKeyKind == KeyKind::Nums);
     }
 
     void operatorsChainLeftToRight()
@@ -105,65 +97,36 @@ private slots:
         QCOMPARE(rig.type("="), "20");
         QCOMPARE(rig.type("7="), "7.");  // a number typed after "=" replaces the result
         QCOMPARE(rig.type("+1.5="), "8.5");
-
-        Rig twice;
-        QCOMPARE(twice.type("5+="), "10");
-        Rig changedMind;
-        QCOMPARE(changedMind.type("6+X-2="), "4");  // the last operator pressed is the one used
-        Rig divide;
-        QCOMPARE(divide.type("1/3="), "0.333333333333333");
-        QVERIFY(divide.prompter.shown.empty());
+        QCOMPARE(Rig().type("5+="), "10");
+        QCOMPARE(Rig().type("6+X-2="), "4");  // the last operator pressed is the one used
     }
 
     void clearEntryThenClearAll()
     {
-        Rig rig;
-        QCOMPARE(rig.type("4+9c"), "0.");
-        QCOMPARE(rig.type("2="), "6");
-
+        QCOMPARE(Rig().type("4+9c2="), "6");
         Rig twice;
         twice.type("4+9cc");
         QVERIFY(twice.isFresh());
-        QCOMPARE(twice.type("2="), "2.");
-
         Rig operatorBetween;  // operator keys do not restart the count of presses
         operatorBetween.type("4+9c+c");
         QVERIFY(operatorBetween.isFresh());
-
-        Rig digitBetween;  // a digit does
-        QCOMPARE(digitBetween.type("4+c7c3="), "7");
+        QCOMPARE(Rig().type("4+c7c3="), "7");  // a digit does
     }
 
-    void percentAndSquareRoot()
+    void percentSquareRootAndDivision()
     {
-        Rig rig;
-        QCOMPARE(rig.type("200X5%"), "10");
-        QCOMPARE(rig.type("c50%"), "0.5");
-
+        QCOMPARE(Rig().type("200X5%"), "10");
         Rig root;
         QCOMPARE(root.type("9r"), "3");
         QVERIFY(root.registers.PendingOp == Op::Equals);
-        QCOMPARE(root.type("2s"), "-2.");
-        QCOMPARE(root.type("r"), "-2.");
-        QCOMPARE(root.prompter.shown.size(), size_t(1));
-        QCOMPARE(root.prompter.shown[0].text, "Change sign to +.");
-        QCOMPARE(root.prompter.shown[0].title, "Calculator");
-        QCOMPARE(root.prompter.shown[0].icon, Prompter::Exclamation);
+        QCOMPARE(root.type("2sr"), "-2.");
+        QVERIFY(root.toldOnly("Change sign to +.", "Calculator"));
         QCOMPARE(root.type("s+1="), "3");
-    }
 
-    void divisionByZeroKeepsTheFirstOperand()
-    {
-        Rig rig;
-        QCOMPARE(rig.type("6/0="), "6.");
-        QCOMPARE(rig.prompter.shown.size(), size_t(1));
-        QCOMPARE(rig.prompter.shown[0].text, "Can't divide by zero");
-        QCOMPARE(rig.prompter.shown[0].title, "Calculator");
-        QCOMPARE(rig.prompter.shown[0].buttons, Prompter::OkOnly);
-        QCOMPARE(rig.prompter.shown[0].icon, Prompter::Exclamation);
-
-        Rig next;  // the operator pressed with the zero becomes pending
-        QCOMPARE(next.type("6/0+2="), "8");
+        Rig zero;
+        QCOMPARE(zero.type("6/0="), "6.");
+        QVERIFY(zero.toldOnly("Can't divide by zero", "Calculator"));
+        QCOMPARE(Rig().type("6/0+2="), "8");  // the operator pressed with the zero becomes pending
     }
 
     void overflowResetsAllButTheMemory()
@@ -173,23 +136,20 @@ private slots:
         rig.type("5P");
         rig.type(huge + "X" + huge + "=");
         QVERIFY(rig.isFresh());
-        QCOMPARE(rig.prompter.shown.size(), size_t(1));
-        QCOMPARE(rig.prompter.shown[0].text, "Sorry, Overflow!");
-        QCOMPARE(rig.prompter.shown[0].title, "ERROR");
-        QCOMPARE(rig.prompter.shown[0].icon, Prompter::Exclamation);
+        QVERIFY(rig.toldOnly("Sorry, Overflow!", "ERROR"));
         QCOMPARE(rig.type("3+R="), "8");
 
         Rig memory;  // a memory that would overflow keeps its value
         memory.type(huge + "X" + huge.left(108) + "=P");
         const double stored = memory.registers.MemoryValue;
         memory.type("P");
-        QCOMPARE(memory.prompter.shown.size(), size_t(1));
+        QVERIFY(memory.toldOnly("Sorry, Overflow!", "ERROR"));
         QCOMPARE(memory.registers.MemoryValue, stored);
 
         Rig percent;  // one message, although "%" presses "=" as well
         percent.type(QString(400, '9') + "%");
         QVERIFY(percent.isFresh());
-        QCOMPARE(percent.prompter.shown.size(), size_t(1));
+        QVERIFY(percent.toldOnly("Sorry, Overflow!", "ERROR"));
     }
 
     void memoryKeysLeaveTheEntryOpen()
@@ -200,7 +160,7 @@ private slots:
         rig.type("cc5Pc3P");
         QCOMPARE(rig.engine.indicator(), "Mem:  13");
         QCOMPARE(rig.type("ccR"), "13");
-        QCOMPARE(rig.type("2M"), "2.");
+        rig.type("2M");
         QCOMPARE(rig.engine.indicator(), "Mem:  11");
         QCOMPARE(rig.type("c1R3"), "13.");  // the digit replaces the recalled value's last character
 
