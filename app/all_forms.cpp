@@ -10,13 +10,13 @@
 #include "review/review_window.h"
 #include "tools/alarm_clock.h"
 #include "tools/notebook.h"
+#include "tools/calculator.h"
 
 #include "shell/app_state.h"
 #include "app/edition_chooser.h"
 #include "shell/help_window.h"
 #include "app/main_menu.h"
 #include "shell/picture_window.h"
-#include "shell/placeholder_window.h"
 #include "shell/reading_window.h"
 #include "shell/settings_window.h"
 #include "app/title_screen.h"
@@ -38,7 +38,6 @@ void registerForms(AppState& state)
     add<Preferences>(state, "Preferences");
     add<Quiz800>(state, "Quiz800");
     add<Aladdin>(state, "Aladdin");
-    add<QuizSumm>(state, "QuizSumm");
     add<Results>(state, "Results");
     add<ExamSet>(state, "ExamSet");
     add<ExamTest>(state, "ExamTest");
@@ -47,8 +46,5 @@ void registerForms(AppState& state)
     add<QuizSumm>(state, "QuizSumm");
     add<AlarmForm>(state, "AlarmForm");
     add<NoteBook>(state, "NoteBook");
-    // Windows still to be built open as plain placeholders.
-    const std::pair<const char*, QString> placeholders[] = {{"Calculator", "Calculator"}};
-    for (const auto& [name, caption] : placeholders)
-        state.forms.add(name, [&state, name, caption] { return new PlaceholderWindow(state, name, caption); });
+    add<Calculator>(state, "Calculator");
 }

@@ -1,4 +1,4 @@
-# The libraries are layers: platform <- shell <- review <- exams <- app <- the programs, one folder
+# The libraries are layers: platform <- shell <- review <- exams, tools <- app <- the programs, one folder
 # each. A library may include only its own folder's headers and those of the layers below it; the configuration stops on
 # any other include, and runs again whenever a source changes, so the build refuses an include
 # that runs upward. The edition's settings (editions/edition.h) are a plain struct every layer uses.

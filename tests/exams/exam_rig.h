@@ -6,7 +6,6 @@
 #include "exams/exam_setup.h"
 #include "exams/exam_window.h"
 #include "shell/picture_window.h"
-#include "shell/placeholder_window.h"
 #include "tests/support/app_fixture.h"
 
 #include <QCoreApplication>
@@ -47,7 +46,7 @@ struct ExamRig {
         forms.add("ExamTest", [this] { return new ExamTest(state); });
         forms.add("PictForm", [this] { return new PictForm(state); });
         for (const QString& name : StandIns)
-            forms.add(name, [this, name] { return new PlaceholderWindow(state, name, name); });
+            forms.add(name, [this, name] { return new StandInForm(state, name); });
         forms.show("ButtonMenu");
         // The stand-in follows the menu's lock as the real menu does.
         Form* menu = forms.find("ButtonMenu");

@@ -2,7 +2,6 @@
 // what its buttons open, and closing the program.
 #include "app/main_menu.h"
 #include "shell/main_menu_link.h"
-#include "shell/placeholder_window.h"
 #include "tests/support/app_fixture.h"
 #include "tests/support/test_main.h"
 
@@ -55,7 +54,7 @@ struct MenuRig {
         Forms& forms = f.state.forms;
         forms.add("ButtonMenu", [this] { return new ButtonMenu(f.state); });
         for (const QString& name : Placeholders)
-            forms.add(name, [this, name] { return new PlaceholderWindow(f.state, name, name); });
+            forms.add(name, [this, name] { return new StandInForm(f.state, name); });
         forms.add("Viewing", [this] { return new RecordingWindow(f.state, "Viewing", viewingLoads); });
         forms.add("Help", [this] { return new RecordingWindow(f.state, "Help", helpLoads); });
         forms.add("NoteBook", [this] { return new NotebookDouble(f.state, notebookSaves); });

@@ -4,6 +4,7 @@
 
 #include "platform/recording_printer.h"
 #include "shell/app_state.h"
+#include "shell/form.h"
 
 #include <QList>
 #include <QTemporaryDir>
@@ -31,4 +32,10 @@ struct AppFixture {
     RandomSource random;
     Platform platform{prompter, clock, control, printer, printerDialog, tone, random};
     AppState state;
+};
+
+// An empty window standing in, under its name, for one that a test does not need.
+class StandInForm : public Form {
+public:
+    StandInForm(AppState& state, QString name) : Form(state, std::move(name)) {}
 };

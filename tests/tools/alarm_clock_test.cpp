@@ -1,6 +1,5 @@
 // The alarm clock: reading a typed time, when the alarm sounds (once per setting and day, an
 // AutoSet past midnight not before the next day), and the window's questions, caption and closing.
-#include "shell/placeholder_window.h"
 #include "tests/support/app_fixture.h"
 #include "tests/support/test_main.h"
 #include "tools/alarm_clock.h"
@@ -19,7 +18,7 @@ struct AlarmRig {
     {
         f.state.settings.UserName = QByteArray("Pat Reader").leftJustified(UserNameWidth, ' ');
         f.state.forms.add("AlarmForm", [this] { return new AlarmForm(f.state); });
-        f.state.forms.add("ButtonMenu", [this] { return new PlaceholderWindow(f.state, "ButtonMenu", "Menu"); });
+        f.state.forms.add("ButtonMenu", [this] { return new StandInForm(f.state, "ButtonMenu"); });
         f.clock.set(at("07:29:59"));
         f.state.forms.show("AlarmForm");
         form = f.state.forms.get<AlarmForm>("AlarmForm");
