@@ -4,6 +4,7 @@
 #include "platform/basic.h"
 #include "platform/cp1252.h"
 #include "platform/durable_file.h"
+#include "platform/file_check.h"
 #include "platform/record_file.h"
 #include "platform/runtime_error.h"
 #include "review/review_record.h"
@@ -27,19 +28,6 @@ const QString PrinterProblem =
     "There is a problem that will prevent printing. Most likely cause is that\r\n"
     "you have not selected a printer from the Windows Control Panel.\r\n"
     "Open the Control Panel, double-click the Printers icon, and choose Add to install a printer.";
-
-// Why a file that is there cannot be read whole; empty when it can, or when it is not there.
-// Asked before anything opens it: opening a FIFO would wait for a writer for ever.
-QString readProblem(const QString& path)
-{
-    const QFileInfo info(path);
-    if (!info.exists())
-        return {};
-    if (!info.isFile())
-        return QStringLiteral("it is not an ordinary file");
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? QString() : file.errorString();
-}
 
 }  // namespace
 
@@ -116,7 +104,7 @@ bool Pubdat::loadSequence()
     const ConfigFile config = state.config();
     // Refused before the running marker is made, so that nothing is left behind.
     for (const QString& path : {state.path(state.edition.EditionWord), config.path()}) {
-        const QString problem = readProblem(path);
+        const QString problem = QFileInfo::exists(path) ? readProblem(path) : QString();
         if (!problem.isEmpty()) {
             platform.prompter.message("The file " + QDir::toNativeSeparators(path) + " cannot be read (" + problem
                                           + ").\r\nThe program ends without changing it.",

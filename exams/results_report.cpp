@@ -4,6 +4,7 @@
 #include "platform/basic.h"
 #include "platform/printer.h"
 #include "shell/app_state.h"
+#include "shell/shell_sort.h"
 
 #include <algorithm>
 
@@ -177,18 +178,10 @@ void printResults(PrinterDevice& printer, const ExamState& exam, const ResultsPr
 
 void sortByQuestionOrder(ExamState& exam)
 {
-    const int n = exam.ExamItemCount;
-    for (int gap = n / 2; gap != 0; gap /= 2) {
-        bool swapped = true;
-        while (swapped) {
-            swapped = false;
-            for (int i = 1; i <= n - gap; ++i) {
-                if (exam.ExamItems[i + gap] >= exam.ExamItems[i])
-                    continue;
-                for (std::vector<int>* column : {&exam.ExamItems, &exam.ExamKey, &exam.ExamAnswers, &exam.ExamUnsure})
-                    std::swap((*column)[i], (*column)[i + gap]);
-                swapped = true;
-            }
-        }
-    }
+    shellSort(
+        1, exam.ExamItemCount, [&exam](int i, int j) { return exam.ExamItems[j] < exam.ExamItems[i]; },
+        [&exam](int i, int j) {
+            for (std::vector<int>* column : {&exam.ExamItems, &exam.ExamKey, &exam.ExamAnswers, &exam.ExamUnsure})
+                std::swap((*column)[i], (*column)[j]);
+        });
 }

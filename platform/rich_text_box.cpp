@@ -1,6 +1,7 @@
 #include "platform/rich_text_box.h"
 
 #include "platform/durable_file.h"
+#include "platform/file_check.h"
 #include "platform/printer.h"
 #include "platform/rtf_reader.h"
 #include "platform/rtf_writer.h"
@@ -52,10 +53,8 @@ void RichTextBox::LoadFile(const QString& path)
         return RuntimeError(RuntimeErrorNo::FileAccess,
                             QStringLiteral("Path/File access error (%1): %2").arg(path, reason));
     };
-    // Asked before opening: opening a FIFO would wait for a writer for ever.
-    const QFileInfo info(path);
-    if (!info.isFile())
-        throw refused(info.exists() ? QStringLiteral("it is not an ordinary file") : QStringLiteral("it is not there"));
+    if (const QString problem = readProblem(path); !problem.isEmpty())
+        throw refused(problem);
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         throw refused(file.errorString());
