@@ -54,7 +54,7 @@ Pubdat::Pubdat(AppState& state) : Form(state, "Pubdat")
         layout->addWidget(Label1[i]);
     Label1[5]->hide();
     Label1[7]->hide();
-    setMinimumSize(560, 360);
+    resize(560, 360);  // at least: the layout widens it to the longest title
 
     Timer1 = new QTimer(this);
     Timer1->setInterval(200);
