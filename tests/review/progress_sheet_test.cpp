@@ -36,31 +36,6 @@ void bothEditions()
     QTest::newRow("Vestora") << &vestoraEdition();
     QTest::newRow("Praxelle") << &praxelleEdition();
 }
-
-// The spreadsheet opened over a configuration file holding record.
-struct SheetRig {
-    SheetRig(const Edition& edition, const ConfigRecord& record) : f(edition)
-    {
-        f.state.forms.add("Navigator", [this] { return new Navigator(f.state); });
-        f.state.config().writeRecord1(record);
-        f.state.settings = loadSettings(record, edition);
-    }
-    ~SheetRig() { delete f.state.forms.find("Navigator"); }
-
-    Form* open()
-    {
-        f.state.forms.show("Navigator");  // modeless here, so the test can work it
-        return f.state.forms.find("Navigator");
-    }
-    template <class T>
-    T* control(const QString& name) const
-    {
-        return f.state.forms.find("Navigator")->findChild<T*>(name);
-    }
-    void click(int button) const { control<QPushButton>(QStringLiteral("Command1(%1)").arg(button))->click(); }
-
-    AppFixture f;
-};
 }  // namespace
 
 class ProgressSheetTest : public QObject {
@@ -72,66 +47,59 @@ private slots:
         QFETCH(const Edition*, edition);
         const int custom = edition->TrackedSlotCount();
         // Topic 2 three times among other results, a lower score after a higher one on the
-        // custom exam, and an entry naming no tracked slot.
-        const ConfigRecord record = loggedRecord(
-            *edition, {{2, 0.70f}, {custom, 0.9f}, {5, 0.55f}, {2, 0.80f}, {custom + 1, 1.0f}, {2, 0.80f},
-                       {custom, 0.5f}, {1, 0.0f}});
+        // custom exam, an entry naming no tracked slot, and topic 3 around a free entry, which
+        // ends the log.
+        ConfigRecord record = loggedRecord(*edition, {{2, 0.70f}, {custom, 0.9f}, {5, 0.55f}, {2, 0.80f},
+                                                      {custom + 1, 1.0f}, {2, 0.80f}, {custom, 0.5f}, {1, 0.0f},
+                                                      {3, 0.6f}, {3, 0.7f}, {3, 0.9f}});
+        record.ScoreLogDates[10] = QByteArray(ScoreLogDateWidth, '\0');
         const QList<QStringList> rows = spreadsheetRows(record, *edition);
 
         QCOMPARE(rows.size(), custom);
         QCOMPARE(rows[1], (QStringList{edition->TopicTitles[2], dayText(0), "70.0%", " 3", "80.0%", dayText(5)}));
-        QCOMPARE(rows[custom - 1],
-                 (QStringList{"Custom Built", dayText(1), "90.0%", " 2", "90.0%", dayText(1)}));
+        QCOMPARE(rows[custom - 1], (QStringList{"Custom Built", dayText(1), "90.0%", " 2", "90.0%", dayText(1)}));
         QCOMPARE(rows[0], (QStringList{edition->TopicTitles[1], dayText(7), "0.0%", " 1", "0.0%", dayText(7)}));
+        QCOMPARE(rows[2].mid(3), (QStringList{" 1", "60.0%", dayText(8)}));
         QCOMPARE(rows[edition->TopicCount], (QStringList{edition->ExamTitles[1], "", "", " 0", "", ""}));
-
-        // The first free entry ends the log, whatever follows it.
-        ConfigRecord gap = loggedRecord(*edition, {{3, 0.6f}, {3, 0.7f}, {3, 0.8f}, {3, 0.9f}, {3, 0.95f}, {3, 1.0f}});
-        gap.ScoreLogDates[5] = QByteArray(ScoreLogDateWidth, '\0');
-        QCOMPARE(spreadsheetRows(gap, *edition)[2].mid(3), (QStringList{" 4", "90.0%", dayText(3)}));
 
         // A full log counts every entry, the last one included.
         const QList<std::pair<int, float>> full(edition->ScoreLogSize, {4, 0.5f});
         QCOMPARE(tallyScoreLog(loggedRecord(*edition, full), *edition)[4].Takes, qint64(edition->ScoreLogSize));
-    }
 
-    void titlesCut()
-    {
         const QString title49(49, 'x');
         QCOMPARE(shortTitle(title49), title49);
         QCOMPARE(shortTitle(title49 + "y"), QString(46, 'x') + "...");
-        // The one long title of the two courses, in the salesperson's edition.
-        const Edition& praxelle = praxelleEdition();
-        const QList<QStringList> rows = spreadsheetRows(loggedRecord(praxelle, {}), praxelle);
-        QCOMPARE(rows[8][0], praxelle.TopicTitles[9].left(46) + "...");
     }
 
-    void windowShowsAndSizesTheGrid_data() { bothEditions(); }
-    void windowShowsAndSizesTheGrid()
+    // The window over a configuration file: the grid as loaded and resized, the printout, and
+    // leaving.
+    void windowGridAndPrintout_data() { bothEditions(); }
+    void windowGridAndPrintout()
     {
         QFETCH(const Edition*, edition);
-        const ConfigRecord record = loggedRecord(*edition, {{1, 0.75f}, {edition->TopicCount + 1, 0.6f}});
-        SheetRig rig(*edition, record);
-        rig.f.state.PrinterFailed = true;
-        // As loaded: rows of 300 twips, the five value columns 0.11 of the width each.
-        rig.f.state.forms.load("Navigator");
-        const auto* grid = rig.control<QTableWidget>("Grid1");
+        const int last = edition->TopicCount;
+        AppFixture f(*edition);
+        f.state.forms.add("Navigator", [&f] { return new Navigator(f.state); });
+        const ConfigRecord record = loggedRecord(*edition, {{1, 0.75f}, {1, 0.8f}, {last, 1.0f}, {last + 1, 0.6f}});
+        f.state.config().writeRecord1(record);
+        f.state.settings = loadSettings(record, *edition);
+        auto button = [&f](int i) {
+            return f.state.forms.find("Navigator")->findChild<QPushButton*>(QStringLiteral("Command1(%1)").arg(i));
+        };
+
+        f.state.forms.load("Navigator");
+        Form* sheet = f.state.forms.find("Navigator");
+        const auto* grid = sheet->findChild<QTableWidget*>("Grid1");
         QCOMPARE(grid->rowHeight(0), 20);
         QVERIFY(qAbs(grid->columnWidth(3) - 0.11 * grid->contentsRect().width()) <= 0.5);
-        Form* sheet = rig.open();
-
-        QCOMPARE(grid->rowCount(), edition->TrackedSlotCount());
-        for (int c = 0; c < 6; ++c)
-            QCOMPARE(grid->item(0, c)->text(), spreadsheetRows(record, *edition)[0][c]);
-        QCOMPARE(grid->item(edition->TopicCount, 1)->text(), dayText(1));
-        QCOMPARE(grid->currentRow(), 0);
-        QCOMPARE(grid->currentColumn(), 1);
-        QCOMPARE(rig.control<QLabel>("Label1(0)")->text(),
+        f.state.forms.show("Navigator");  // modeless here, so the test can work it
+        QCOMPARE(grid->item(0, 0)->text(), edition->TopicTitles[1]);
+        QCOMPARE(grid->item(last, 1)->text(), dayText(3));
+        QCOMPARE(std::pair(grid->currentRow(), grid->currentColumn()), std::pair(0, 1));
+        QCOMPARE(sheet->findChild<QLabel*>("Label1(0)")->text(),
                  QString("Robin Q. Learner").leftJustified(30) + "\nTuesday, December 8, 2026");
-        QVERIFY(!rig.control<QPushButton>("Command1(0)")->isEnabled());
 
-        // After a resize the heading row is twice as high as a data row, the rows fill all but
-        // two row heights, and the title column keeps 0.43 of the width.
+        // Resized, the rows fill all but two row heights, the heading row twice as high as the rest.
         sheet->resize(1100, 900);
         QTRY_COMPARE(sheet->size(), QSize(1100, 900));
         const QSize inside = grid->contentsRect().size();
@@ -141,32 +109,17 @@ private slots:
         QVERIFY(qAbs(grid->columnWidth(0) - 0.43 * inside.width()) <= 0.5);
         QVERIFY(qAbs(grid->columnWidth(5) - 0.13 * inside.width()) <= 0.5);
 
-        sheet->move(120, 90);
-        rig.click(2);  // Done
-        QVERIFY(!rig.f.state.forms.isLoaded("Navigator"));
-        QVERIFY(rig.f.state.FormLeft[7] != 0 || rig.f.state.FormTop[7] != 0);
-    }
-
-    void printout_data() { bothEditions(); }
-    void printout()
-    {
-        QFETCH(const Edition*, edition);
-        const ConfigRecord record = loggedRecord(*edition, {{1, 0.75f}, {1, 0.8f}, {edition->TopicCount, 1.0f}});
-        SheetRig rig(*edition, record);
-        rig.open();
-        rig.f.printerDialog.cancel = true;  // Cancel prints nothing and says nothing
-        rig.click(0);
-        const RecordingPrinterDevice& printer = rig.f.printer;
-        QVERIFY(printer.pages.isEmpty() && rig.f.prompter.shown.empty());
-
-        rig.f.printerDialog.cancel = false;
-        rig.f.printerDialog.copyCount = 2;
-        rig.click(0);
-        QCOMPARE(rig.f.printerDialog.shownFlags, (std::vector<int>{0x100004, 0x100004}));
-        QCOMPARE(printer.documentsEnded, 1);
-        QCOMPARE(printer.pages.size(), 2);
-        QCOMPARE(printer.pages[0], printer.pages[1]);
-        const QStringList page = printer.pages[0];
+        f.printerDialog.cancel = true;  // Cancel prints nothing and says nothing
+        button(0)->click();
+        QVERIFY(f.printer.pages.isEmpty() && f.prompter.shown.empty());
+        f.printerDialog.cancel = false;
+        f.printerDialog.copyCount = 2;
+        button(0)->click();
+        QCOMPARE(f.printerDialog.shownFlags, (std::vector<int>{0x100004, 0x100004}));
+        QCOMPARE(f.printer.documentsEnded, 1);
+        QCOMPARE(f.printer.pages.size(), 2);
+        QCOMPARE(f.printer.pages[0], f.printer.pages[1]);
+        const QStringList page = f.printer.pages[0];
         const QString rule48 = QString(5, ' ') + QString(48, QChar(0x2014));
         QCOMPARE(page.mid(0, 4), (QStringList{"", "     Robin Q. Learner" + QString(14, ' '),
                                               "     Tuesday, December 8, 2026", rule48}));
@@ -174,20 +127,25 @@ private slots:
         QCOMPARE(page[5], "      Topic Title                         of Topic Test     Score    Takes      Score     Highest Score");
         QCOMPARE(page[6], rule48);
         QCOMPARE(page.last(), rule48);
-
-        // Row 1 on one line at its tab columns, then a thin rule in small plain type.
-        const QString row1 = page[7];
-        QCOMPARE(row1.mid(5, 39).trimmed(), edition->TopicTitles[1]);
-        QCOMPARE(row1.mid(44), dayText(0) + "      75.0%       2       80.0%       " + dayText(1));
+        // Row 1 on one line at its tab columns, a thin rule in small plain type, then row 2 in
+        // the table's type again.
+        QCOMPARE(page[7].mid(5, 39).trimmed(), edition->TopicTitles[1]);
+        QCOMPARE(page[7].mid(44), dayText(0) + "      75.0%       2       80.0%       " + dayText(1));
         QCOMPARE(page[8], QString(10, ' ') + QString(88, QChar(0x2014)));
-        QCOMPARE(printer.lineFonts[0][8], (PrintFont{"Arial", 6, false}));
-        QCOMPARE(printer.lineFonts[0][7], (PrintFont{"Arial", 11, true}));
-
-        // A title that passes column 45 pushes the rest of its row to column 45 of the next line.
-        const QString longTitle = shortTitle(edition->TopicTitles[edition->TopicCount]);
-        const qsizetype at = page.indexOf(QString(5, ' ') + longTitle);
+        QCOMPARE(f.printer.lineFonts[0][8], (PrintFont{"Arial", 6, false}));
+        QCOMPARE(f.printer.lineFonts[0][9], (PrintFont{"Arial", 11, true}));
+        // A title that passes column 45, cut when long, pushes the rest of its row to the next line.
+        const qsizetype at = page.indexOf(QString(5, ' ') + shortTitle(edition->TopicTitles[last]));
         QVERIFY(at > 0);
         QVERIFY(page[at + 1].startsWith(QString(44, ' ') + dayText(2)));
+
+        sheet->move(120, 90);
+        button(2)->click();  // Done
+        QVERIFY(!f.state.forms.isLoaded("Navigator"));
+        QVERIFY(f.state.FormLeft[7] != 0 || f.state.FormTop[7] != 0);
+        f.state.PrinterFailed = true;
+        f.state.forms.show("Navigator");
+        QVERIFY(!button(0)->isEnabled());
     }
 };
 
