@@ -5,6 +5,7 @@
 #include "review/report_card_save.h"
 #include "shell/app_state.h"
 #include "shell/help_window.h"
+#include "shell/report_printing.h"
 
 #include <QEvent>
 #include <QGridLayout>
@@ -268,25 +269,17 @@ void Scoring::command1Click(int index)
 
 void Scoring::print()
 {
-    // Cancel in the dialog and printer errors end the printing without a word.
-    PrinterDevice& printer = state.platform.printer;
     CardPrintout printout{windowTitle(), {}, Label1[TotalsLabel]->text()};
     for (int k = 0; k < int(rows.size()); ++k) {
         const ExamRecord& r = rows[k].Record;
         printout.Exams.append({List1->item(k)->text(), isCustomExam(r, state.edition), topicsText(r, state.edition)});
     }
-    try {
-        if (!state.platform.printerDialog.show(PrinterDialog::NoPrintToFile | PrinterDialog::NoSelection))
-            return;
-        const int copies = state.platform.printerDialog.copies();
-        if (!state.PrinterFontName.isEmpty())
-            printer.setFont(state.PrinterFontName);
-        printer.setFontSize(10);
+    const bool printed = printThroughDialog(state, [&](PrinterDevice& printer, int copies) {
+        useReportFont(state);
         printCard(printer, printout, copies);
-    } catch (const RuntimeError&) {
-        return;
-    }
-    Command1[DoneButton]->setFocus();
+    });
+    if (printed)
+        Command1[DoneButton]->setFocus();
 }
 
 void Scoring::eraseExam()

@@ -5,12 +5,12 @@
 #include "platform/basic.h"
 #include "platform/cp1252.h"
 #include "platform/printer.h"
-#include "platform/runtime_error.h"
 #include "review/review_rules.h"
 #include "shell/app_state.h"
 #include "shell/main_menu_link.h"
 #include "shell/help_window.h"
 #include "shell/picture_window.h"
+#include "shell/report_printing.h"
 
 #include <QFrame>
 #include <QGroupBox>
@@ -173,9 +173,6 @@ void Results::sort()
 
 void Results::print()
 {
-    // Cancel in the dialog and printer errors end the printing without a word.
-    PrinterDevice& printer = state.platform.printer;
-    PrinterDialog& dialog = state.platform.printerDialog;
     const Edition& edition = state.edition;
     const int choice = state.exam.ExamChoice;
     ResultsPrintout printout;
@@ -185,20 +182,14 @@ void Results::print()
     printout.UserName = cp1252::toUnicode(state.settings.UserName);
     printout.SummaryCaption = ScoringSummaryCaption;
     printout.Summary = examSummary(state.exam);
-    try {
-        if (!dialog.show(PrinterDialog::NoPrintToFile | PrinterDialog::NoSelection))
-            return;
-        const int copies = dialog.copies();
-        if (!state.PrinterFontName.isEmpty())
-            printer.setFont(state.PrinterFontName);
-        printer.setFontSize(10);
+    const bool printed = printThroughDialog(state, [&](PrinterDevice& printer, int copies) {
+        useReportFont(state);
         Command1[PrintButton]->setEnabled(false);  // once per showing of the results
         printout.Now = state.platform.clock.serialNow();
         printResults(printer, state.exam, printout, copies);
-    } catch (const RuntimeError&) {
-        return;
-    }
-    Command1[DoneButton]->setFocus();
+    });
+    if (printed)
+        Command1[DoneButton]->setFocus();
 }
 
 void Results::done()

@@ -3,10 +3,10 @@
 #include "platform/basic.h"
 #include "platform/cp1252.h"
 #include "platform/printer.h"
-#include "platform/runtime_error.h"
 #include "review/progress_rows.h"
 #include "shell/app_state.h"
 #include "shell/help_window.h"
+#include "shell/report_printing.h"
 
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -170,17 +170,12 @@ void Navigator::command1Click(int index)
 
 void Navigator::print()
 {
-    // Cancel in the dialog and printer errors end the printing without a word.
-    PrinterDialog& dialog = state.platform.printerDialog;
-    try {
-        if (!dialog.show(PrinterDialog::NoPrintToFile | PrinterDialog::NoSelection))
-            return;
+    const bool printed = printThroughDialog(state, [this](PrinterDevice& printer, int copies) {
         const SpreadsheetPrintout printout{
             cp1252::toUnicode(state.settings.UserName),
             basic::formatDateTime(state.platform.clock.serialNow(), "dddd, mmmm d, yyyy"), rows};
-        printSpreadsheet(state.platform.printer, printout, dialog.copies());
-    } catch (const RuntimeError&) {
-        return;
-    }
-    Command1[DoneButton]->setFocus();
+        printSpreadsheet(printer, printout, copies);
+    });
+    if (printed)
+        Command1[DoneButton]->setFocus();
 }

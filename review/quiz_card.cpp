@@ -6,6 +6,7 @@
 #include "review/report_card_save.h"
 #include "shell/app_state.h"
 #include "shell/help_window.h"
+#include "shell/report_printing.h"
 
 #include <QButtonGroup>
 #include <QGroupBox>
@@ -317,18 +318,10 @@ void QuizSumm::retake()
 
 void QuizSumm::print()
 {
-    // Cancel in the dialog and printer errors end the printing without a word.
-    PrinterDevice& printer = state.platform.printer;
-    try {
-        if (!state.platform.printerDialog.show(PrinterDialog::NoPrintToFile | PrinterDialog::NoSelection))
-            return;
-        const int copies = state.platform.printerDialog.copies();
-        if (!state.PrinterFontName.isEmpty())
-            printer.setFont(state.PrinterFontName);
-        printer.setFontSize(10);
+    const bool printed = printThroughDialog(state, [&](PrinterDevice& printer, int copies) {
+        useReportFont(state);
         printReviewCard(printer, Card.lines(), cardTotals(Card.rows()), copies);
-    } catch (const RuntimeError&) {
-        return;
-    }
-    Command1[DoneButton]->setFocus();
+    });
+    if (printed)
+        Command1[DoneButton]->setFocus();
 }
