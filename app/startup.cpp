@@ -1,6 +1,8 @@
 #include "app/startup.h"
 
 #include "platform/cp1252.h"
+#include "platform/durable_file.h"
+#include "shell/app_state.h"
 
 const QByteArray TitlePaneRtf = "{\\rtf1\\ansi\\deff0\\deflang1033{\\fonttbl{\\f0\\fswiss Arial;}}\r\n"
                                 "\\viewkind4\\uc1\\pard\\b\\f0\\fs23 RichTextBox1\r\n"
@@ -51,4 +53,14 @@ QString choosePrinterFontName(const QStringList& printerFonts)
         if (joined.contains(QLatin1String(name)))
             chosen = name;
     return chosen;
+}
+
+void saveFirstRun(AppState& state)
+{
+    const QString notebook = state.path(state.NotebookFileName);
+    durable_file::replace(notebook, notebook + ".new", notebookTemplate(state.edition, state.settings.UserName));
+    const ConfigFile config = state.config();
+    ConfigRecord record = config.readRecord1();
+    initialiseFirstRun(record, state.edition, state.settings.UserName);
+    config.writeRecord1(record);
 }

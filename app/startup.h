@@ -1,5 +1,5 @@
-// The parts of start-up that need no window: the notebook template of a first run, the user's
-// name as kept, and the choice of the printer font. The review test and the exam left unfinished
+// The parts of start-up that need no window: the notebook template and the files of a first run,
+// the user's name as kept, and the choice of the printer font. The review test and the exam left unfinished
 // are rebuilt beside their records.
 #pragma once
 
@@ -9,11 +9,18 @@
 #include <QString>
 #include <QStringList>
 
+class AppState;
+
 // The RTF text stored in the title screen's hidden pane; the notebook template starts with it.
 extern const QByteArray TitlePaneRtf;
 
 // A new notebook: a heading, the user's name and a notes section per topic.
 QByteArray notebookTemplate(const Edition& edition, const QByteArray& userName);
+
+// A first run's files for the name in the settings: the notebook template, then record 1 of the
+// configuration file, last, so that a first run broken off at any point is a first run again.
+// A file error raises a RuntimeError.
+void saveFirstRun(AppState& state);
 
 // The name as kept: leading blanks dropped, at most 30 characters.
 QByteArray enteredUserName(const QString& typed);

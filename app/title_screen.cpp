@@ -104,7 +104,7 @@ bool Pubdat::loadSequence()
     const ConfigFile config = state.config();
     // Refused before the running marker is made, so that nothing is left behind.
     for (const QString& path : {state.path(state.edition.EditionWord), config.path()}) {
-        const QString problem = QFileInfo::exists(path) ? readProblem(path) : QString();
+        const QString problem = isAbsent(path) ? QString() : readProblem(path);
         if (!problem.isEmpty()) {
             platform.prompter.message("The file " + QDir::toNativeSeparators(path) + " cannot be read (" + problem
                                           + ").\r\nThe program ends without changing it.",
@@ -128,11 +128,7 @@ bool Pubdat::loadSequence()
         if (record.UserName.at(0) == '\0') {
             if (!askUserName())
                 return false;
-            initialiseFirstRun(record, state.edition, state.settings.UserName);
-            config.writeRecord1(record);
-            const QString notebook = state.path(state.NotebookFileName);
-            durable_file::replace(notebook, notebook + ".new",
-                                  notebookTemplate(state.edition, state.settings.UserName));
+            saveFirstRun(state);
         }
         record = config.readRecord1();
         state.settings = loadSettings(record, state.edition);

@@ -170,10 +170,13 @@ void Scoring::formLoad()
     restorePosition();
     clearAnswers(state.exam);
     try {
-        rows = loadCardRows(ConfigImage(state.config()), state.edition);
+        LoadedCard loaded = loadCardRows(ConfigImage(state.config()), state.edition);
+        rows = std::move(loaded.Rows);
+        unshown = std::move(loaded.Unshown);
     } catch (const RuntimeError&) {
         rows.clear();  // an unreadable file shows as an empty card
     }
+    tellUnshownRecords(state, int(unshown.size()));
     if (rows.empty()) {
         disableCardActions();
         Frame1->setEnabled(false);
@@ -337,7 +340,7 @@ void Scoring::saveReportCard()
     if (!CardErased)
         return;
     CardErased = false;
-    if (SaveReportCard(state, ReportCardOf::Exams, keptRecords(rows, state.edition)) == CardSave::Failed)
+    if (SaveReportCard(state, ReportCardOf::Exams, keptRecords(rows, state.edition), unshown) == CardSave::Failed)
         CardErased = true;
 }
 

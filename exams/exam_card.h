@@ -61,6 +61,7 @@ private:
     std::array<QPushButton*, 6> Command1{};
 
     std::vector<ExamCardRow> rows;  // in list order
+    QList<QByteArray> unshown;      // damaged exam records, kept as they are
     bool CardErased = false;
     std::optional<MainMenuLock> menuLock;  // from load to unload
 };

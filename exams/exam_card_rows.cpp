@@ -72,21 +72,23 @@ void printCopy(PrinterDevice& printer, const CardPrintout& printout)
 
 }  // namespace
 
-std::vector<ExamCardRow> loadCardRows(const ConfigImage& file, const Edition& edition)
+LoadedCard loadCardRows(const ConfigImage& file, const Edition& edition)
 {
-    std::vector<ExamCardRow> rows;
+    LoadedCard card;
     const int records = file.count();
     for (int n = 2; n <= records; ++n) {
         const QByteArray bytes = file.record(n);
         if (quint8(bytes[0]) <= edition.TopicCount)
             continue;  // a review test
         ExamCardRow row{decodeExamRecord(bytes, edition)};
-        if (!isSoundExamRecord(row.Record, edition))
+        if (!isSoundExamRecord(row.Record, edition)) {
+            card.Unshown.append(bytes);
             continue;
-        row.RowId = int(rows.size()) + 1;
-        rows.push_back(std::move(row));
+        }
+        row.RowId = int(card.Rows.size()) + 1;
+        card.Rows.push_back(std::move(row));
     }
-    return rows;
+    return card;
 }
 
 QString topicsText(const ExamRecord& record, const Edition& edition)

@@ -23,9 +23,13 @@ struct ExamCardRow {
     int RowId = 0;  // the row's number at load, in file order
 };
 
-// Every sound exam record of the file, in file order; review records and damaged exam records
-// are left out.
-std::vector<ExamCardRow> loadCardRows(const ConfigImage& file, const Edition& edition);
+// The exam records of the file, in file order: every sound one as a row, and the damaged ones
+// whole, kept aside so that a rewrite keeps them as they are.
+struct LoadedCard {
+    std::vector<ExamCardRow> Rows;
+    QList<QByteArray> Unshown;
+};
+LoadedCard loadCardRows(const ConfigImage& file, const Edition& edition);
 
 // " 1, 2, 5": the topics a custom exam was built from; empty for none.
 QString topicsText(const ExamRecord& record, const Edition& edition);

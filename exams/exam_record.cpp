@@ -134,7 +134,7 @@ bool isSoundExamRecord(const ExamRecord& r, const Edition& edition)
     const int choice = r.Kind - edition.TopicCount;
     // The custom exam (and its retakes) draws on the review items, a prepared exam on its own.
     const int capacity = choice == edition.CustomExamNo() ? edition.ReviewItemCapacity : edition.MockExamItemCapacity;
-    return choice >= 1 && choice <= edition.CustomExamNo() && r.ExamKind >= 1 && r.ExamKind <= edition.ExamKindCount()
+    return choice >= 1 && choice <= edition.CustomExamNo()
            && r.ItemCount >= 1 && r.ItemCount <= MostTestItems && r.AnsweredCount >= 0
            && r.AnsweredCount <= r.ItemCount && r.UnsureCount >= 0 && r.UnsureCount <= r.AnsweredCount
            && r.Score >= 0 && r.Score <= 1 && isTimeSpent(r.Minutes) && itemsWithin(r.Items, r.ItemCount, capacity);
@@ -142,7 +142,9 @@ bool isSoundExamRecord(const ExamRecord& r, const Edition& edition)
 
 bool resumeExam(ExamState& exam, const ExamRecord& r, const Edition& edition)
 {
-    const bool sound = isSoundExamRecord(r, edition) && r.CurrentItem >= 1 && r.CurrentItem <= r.ItemCount
+    // The card lists an exam of an unknown kind (as a retake), but it cannot be taken up again.
+    const bool sound = isSoundExamRecord(r, edition) && r.ExamKind >= 1 && r.ExamKind <= edition.ExamKindCount()
+                       && r.CurrentItem >= 1 && r.CurrentItem <= r.ItemCount
                        && r.TimeLimit >= ShortestTimeLimit && r.Minutes <= r.TimeLimit;
     if (!sound)
         return false;

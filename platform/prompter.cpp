@@ -1,6 +1,7 @@
 #include "platform/prompter.h"
 
 #include <QApplication>
+#include <QCloseEvent>
 #include <QGridLayout>
 #include <QInputDialog>
 #include <QMessageBox>
@@ -17,6 +18,30 @@ QMessageBox::Icon qtIcon(Prompter::Icon icon)
     }
     return QMessageBox::NoIcon;
 }
+
+// A question with no Cancel must be answered: Escape, the close box and Alt+F4 do nothing, so
+// that a stray key never answers No to "Save your changes?".
+class MessageBox : public QMessageBox {
+public:
+    using QMessageBox::QMessageBox;
+    bool mustAnswer = false;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override
+    {
+        if (mustAnswer && event->matches(QKeySequence::Cancel))
+            return;
+        QMessageBox::keyPressEvent(event);
+    }
+    void closeEvent(QCloseEvent* event) override
+    {
+        if (mustAnswer) {
+            event->ignore();
+            return;
+        }
+        QMessageBox::closeEvent(event);
+    }
+};
 
 // Room beside the title for the window manager's icon and buttons.
 constexpr int TitleBarControls = 120;
@@ -38,8 +63,9 @@ void makeRoomForTitle(QMessageBox& box)
 
 Prompter::Answer QtPrompter::message(const QString& text, Buttons buttons, Icon icon, const QString& title)
 {
-    QMessageBox box(qtIcon(icon), title.isEmpty() ? programTitle_ : title, text, QMessageBox::NoButton,
-                    QApplication::activeWindow());
+    MessageBox box(qtIcon(icon), title.isEmpty() ? programTitle_ : title, text, QMessageBox::NoButton,
+                   QApplication::activeWindow());
+    box.mustAnswer = buttons == YesNo;
     box.setTextFormat(Qt::PlainText);  // names, paths and searched words are shown as they are
     switch (buttons) {
     case OkOnly:
@@ -59,7 +85,7 @@ Prompter::Answer QtPrompter::message(const QString& text, Buttons buttons, Icon 
     case QMessageBox::Ok: return Ok;
     case QMessageBox::Yes: return Yes;
     case QMessageBox::No: return No;
-    default: return buttons == YesNo ? No : Cancel;  // Escape or the close box
+    default: return Cancel;  // Escape or the close box, where there is a Cancel
     }
 }
 

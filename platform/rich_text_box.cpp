@@ -1,5 +1,6 @@
 #include "platform/rich_text_box.h"
 
+#include "platform/cp1252.h"
 #include "platform/durable_file.h"
 #include "platform/file_check.h"
 #include "platform/printer.h"
@@ -10,6 +11,8 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QKeyEvent>
+#include <QMimeData>
+#include <QStringDecoder>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextDocumentFragment>
@@ -58,10 +61,21 @@ void RichTextBox::LoadFile(const QString& path)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         throw refused(file.errorString());
-    const QByteArray rtf = file.readAll();
+    const QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError)
         throw refused(file.errorString());
-    setTextRTF(rtf);
+    if (bytes.trimmed().startsWith("{\\rtf")) {
+        setTextRTF(bytes);
+        return;
+    }
+    // Plain text put in the file's place keeps its lines: UTF-8 where it is, else the code page.
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    QString text = utf8(bytes);
+    if (utf8.hasError())
+        text = cp1252::toUnicode(bytes);
+    rtf_.clear();
+    setPlainText(text.replace(QLatin1String("\r\n"), QLatin1String("\n")));
+    document()->setModified(false);
 }
 
 void RichTextBox::SaveFile(const QString& path) const
@@ -132,6 +146,18 @@ void RichTextBox::keyPressEvent(QKeyEvent* event)
     if (!isReadOnly() && event->modifiers() == Qt::ControlModifier && formatKey(event->key()))
         return;
     QTextEdit::keyPressEvent(event);
+}
+
+bool RichTextBox::canInsertFromMimeData(const QMimeData* source) const
+{
+    // A dropped file or link arrives as its address, which is not what was meant to go in.
+    return source && !source->hasUrls() && !source->text().isEmpty();
+}
+
+void RichTextBox::insertFromMimeData(const QMimeData* source)
+{
+    if (canInsertFromMimeData(source))
+        QTextEdit::insertFromMimeData(source);
 }
 
 bool RichTextBox::formatKey(int key)

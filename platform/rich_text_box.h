@@ -46,6 +46,10 @@ protected:
     // An editable box takes the rich-edit formatting keys: Ctrl+B, I and U, and the alignments
     // Ctrl+L, E, R and J.
     void keyPressEvent(QKeyEvent* event) override;
+    // Only text comes in by paste, middle click or drop: Qt's own paste fails on a clipboard that
+    // holds nothing, and a picture or a file dropped in could not be saved with the notes.
+    bool canInsertFromMimeData(const QMimeData* source) const override;
+    void insertFromMimeData(const QMimeData* source) override;
 
 private:
     bool formatKey(int key);

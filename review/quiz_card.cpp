@@ -195,6 +195,7 @@ void QuizSumm::formLoad()
     } catch (const RuntimeError&) {
         // An unreadable file lists nothing; it is left as it is.
     }
+    tellUnshownRecords(state, int(Card.unshownRecords().size()));
     fillReportList();
     if (Card.rows().isEmpty()) {
         for (QWidget* off : std::initializer_list<QWidget*>{Command1[PrintButton], Command1[EraseButton], Frame1, Frame2})
@@ -297,7 +298,7 @@ bool QuizSumm::saveErasures()
 {
     if (!Card.erased())
         return true;
-    if (SaveReportCard(state, ReportCardOf::ReviewTests, Card.keptRecords()) == CardSave::Failed)
+    if (SaveReportCard(state, ReportCardOf::ReviewTests, Card.keptRecords(), Card.unshownRecords()) == CardSave::Failed)
         return false;
     Card.clearErased();
     return true;

@@ -176,11 +176,17 @@ void prepareRetake(ReviewState& review, const ReviewCardRow& row, Include includ
 void ReviewCard::load(const ConfigImage& image, const Edition& edition)
 {
     rows_.clear();
+    unshown_.clear();
     for (int r = 2; r <= image.count(); ++r) {
         ReviewCardRow row;
-        row.Test = decodeReviewRecord(image.record(r));
-        if (row.Test.Kind > edition.TopicCount || !isSoundTest(row.Test, edition))
-            continue;  // an exam record, or a damaged one
+        const QByteArray bytes = image.record(r);
+        row.Test = decodeReviewRecord(bytes);
+        if (row.Test.Kind > edition.TopicCount)
+            continue;  // an exam record
+        if (!isSoundTest(row.Test, edition)) {
+            unshown_.append(bytes);
+            continue;
+        }
         row.RowId = int(rows_.size()) + 1;
         row.WildGuesses = countMisses(row, 2);
         rows_.append(std::move(row));

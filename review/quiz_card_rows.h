@@ -42,7 +42,8 @@ class ReviewCard {
 public:
     enum SortOrder { EarliestDate, LatestDate, PercentCorrect, TopicSequence, PercentWildGuesses };
 
-    // The review tests of records 2 on, in file order; damaged records are left out.
+    // The review tests of records 2 on, in file order; damaged records are left off the list and
+    // kept aside, whole.
     void load(const ConfigImage& image, const Edition& edition);
 
     const QList<ReviewCardRow>& rows() const { return rows_; }
@@ -60,9 +61,12 @@ public:
     void clearErased() { erased_ = false; }
     // The records of the lines now on the card, in list order.
     QList<QByteArray> keptRecords() const;
+    // The records of its kind that the card could not show, in file order.
+    const QList<QByteArray>& unshownRecords() const { return unshown_; }
 
 private:
     QList<ReviewCardRow> rows_;
+    QList<QByteArray> unshown_;
     int selected_ = -1;
     bool erased_ = false;
 };

@@ -32,8 +32,8 @@ void tellNotResumable(AppState& state, ReportCardOf card)
 
 }  // namespace
 
-int rebuildForCard(ConfigImage& image, ReportCardOf card, const QList<QByteArray>& kept, int otherResumeNo,
-                   const Edition& edition)
+int rebuildForCard(ConfigImage& image, ReportCardOf card, const QList<QByteArray>& kept,
+                   const QList<QByteArray>& unshown, int otherResumeNo, const Edition& edition)
 {
     const bool keepReviews = card == ReportCardOf::Exams;
     QList<QByteArray> others;
@@ -51,12 +51,13 @@ int rebuildForCard(ConfigImage& image, ReportCardOf card, const QList<QByteArray
     int n = 2;
     for (const QByteArray& record : kept)
         image.setRecord(n++, record);
-    for (const QByteArray& record : others)
+    for (const QByteArray& record : others + unshown)
         image.setRecord(n++, record);
     return newResumeNo;
 }
 
-CardSave SaveReportCard(AppState& state, ReportCardOf card, const QList<QByteArray>& kept)
+CardSave SaveReportCard(AppState& state, ReportCardOf card, const QList<QByteArray>& kept,
+                        const QList<QByteArray>& unshown)
 {
     const QString title = card == ReportCardOf::ReviewTests ? "Data Erased!" : "Exam Data Erased!";
     if (state.platform.prompter.message("Save Changes to Report Card?", Prompter::YesNo, Prompter::Exclamation, title)
@@ -66,7 +67,7 @@ CardSave SaveReportCard(AppState& state, ReportCardOf card, const QList<QByteArr
     int newResumeNo = 0;
     try {
         ConfigImage image(state.config());
-        newResumeNo = rebuildForCard(image, card, kept, resumeNo, state.edition);
+        newResumeNo = rebuildForCard(image, card, kept, unshown, resumeNo, state.edition);
         const quint8 stored = newResumeNo <= MostResumableRecordNo ? quint8(newResumeNo) : 0;
         image.update([&](ConfigRecord& r) {
             (card == ReportCardOf::ReviewTests ? r.ExamRecordNo : r.ReviewRecordNo) = stored;
@@ -80,4 +81,16 @@ CardSave SaveReportCard(AppState& state, ReportCardOf card, const QList<QByteArr
     if (newResumeNo > MostResumableRecordNo)
         tellNotResumable(state, card);
     return CardSave::Saved;
+}
+
+void tellUnshownRecords(AppState& state, int count)
+{
+    if (count == 0)
+        return;
+    const QString text = count == 1 ? QStringLiteral("One saved record is damaged and cannot be shown on this report "
+                                                     "card.\r\nIt is kept in your file unchanged.")
+                                    : QStringLiteral("%1 saved records are damaged and cannot be shown on this report "
+                                                     "card.\r\nThey are kept in your file unchanged.")
+                                          .arg(count);
+    state.platform.prompter.message(text, Prompter::OkOnly, Prompter::Exclamation, "Damaged Records Kept");
 }

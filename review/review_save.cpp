@@ -1,11 +1,12 @@
 #include "review/review_save.h"
 
 #include "review/review_record.h"
+#include "review/review_rules.h"
 #include "shell/app_state.h"
 
 #include <algorithm>
 
-ReviewSave SaveReviewRecord(ReviewState& review, const Settings& settings, const ConfigFile& config,
+ReviewSave SaveReviewRecord(ReviewState& review, Settings& settings, const ConfigFile& config,
                             const QDate& today, bool testFinished)
 {
     ConfigImage image(config);
@@ -19,13 +20,20 @@ ReviewSave SaveReviewRecord(ReviewState& review, const Settings& settings, const
     const int inProgress = testFinished ? 0 : recordNo;
     const bool resumable = inProgress <= MostResumableRecordNo;
     const int topic = review.CurrentTopic;
-    const int level = settings.TopicDrillLevel.at(topic);
+    int level = settings.TopicDrillLevel.at(topic);
+    // Only a test of all items below the last drill is logged and may count as a drill.
+    const bool logged = testFinished && level < 3 && review.ReviewTestType == 1;
+    if (logged && countsAsDrill(review.ReviewScore, settings.PassMarkChar, config.edition().EditionPassThreshold))
+        ++level;
     image.update([&](ConfigRecord& r) {
         r.ReviewRecordNo = quint8(resumable ? inProgress : 0);
         r.DrillLevels.at(topic) = quint8(level);
+        if (logged)
+            logScore(r, topic, review.ReviewScore, today);
     });
     // The record and record 1 reach the file together; memory follows only once they have.
     image.save();
+    settings.TopicDrillLevel.at(topic) = level;
     review.ReviewRecordNo = inProgress;
     if (testFinished)
         review.ReviewItemsReached = review.ReviewItemNo = 0;

@@ -331,18 +331,7 @@ void ReviewSession::coinToss()
 
 void ReviewSession::finish()
 {
-    // Only a test of all items below the last drill is logged and may count as a drill.
-    const int topic = review_.CurrentTopic;
-    int& level = settings_.TopicDrillLevel.at(topic);
-    if (level < 3 && review_.ReviewTestType == 1) {
-        try {
-            appendScoreLog(config_, topic, review_.ReviewScore, clock_.today());
-        } catch (const RuntimeError& error) {
-            emit noticed(ScoreNotLogged, error.Description);
-        }
-        if (countsAsDrill(review_.ReviewScore, passMark(), config_.edition().EditionPassThreshold))
-            ++level;
-    }
+    // The score is logged, and the drill counted, by the save that closes the test.
     finished_ = true;
     emit finished();
 }

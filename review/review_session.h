@@ -23,7 +23,7 @@ public:
     // What the status line's text is coloured as.
     enum StatusTone { Plain, RightTone, WrongTone };
     // What the user is told of, by the window.
-    enum Notice { ItemsMissing, ConfigNotUpdated, ScoreNotLogged, NotSaved, NotResumable };
+    enum Notice { ItemsMissing, ConfigNotUpdated, NotSaved, NotResumable };
 
     // A new test when none is in progress, else the one in progress or a prepared retake taken
     // up. False when none of its items is in the course: the test is then dropped.

@@ -160,7 +160,6 @@ void Quiz800::tell(ReviewSession::Notice notice, const QString& detail)
         {ReviewSession::ItemsMissing,
          "The items of this review test are not in the course, so the test cannot be taken."},
         {ReviewSession::ConfigNotUpdated, "Your configuration file could not be updated." + crLf},
-        {ReviewSession::ScoreNotLogged, "Your score could not be logged." + crLf},
         {ReviewSession::NotSaved, "Your review test could not be saved." + crLf},
         {ReviewSession::NotResumable,
          "Your review test was saved, but the configuration file holds too many records for it to be resumed after "

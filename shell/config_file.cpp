@@ -1,6 +1,7 @@
 #include "shell/config_file.h"
 
 #include "platform/basic.h"
+#include "platform/file_check.h"
 #include "platform/record_file.h"
 #include "platform/runtime_error.h"
 #include "shell/config_rewrite.h"
@@ -91,7 +92,10 @@ ConfigRecord ConfigFile::readRecord1() const
 
 void ConfigFile::writeRecord1(const ConfigRecord& record) const
 {
-    record_file::write(path_, 1, encodeConfigRecord(record, edition_));
+    // Replaced whole, never written in place: a power cut cannot tear the name and the progress.
+    ConfigImage image(*this);
+    image.setRecord(1, encodeConfigRecord(record, edition_));
+    image.save();
 }
 
 ConfigRecord ConfigFile::update(const std::function<void(ConfigRecord&)>& change) const
@@ -104,9 +108,9 @@ ConfigRecord ConfigFile::update(const std::function<void(ConfigRecord&)>& change
 
 ConfigImage::ConfigImage(const ConfigFile& file) : file_(file)
 {
-    QFile in(file.path());
-    if (!in.exists())
+    if (isAbsent(file.path()))
         return;
+    QFile in(file.path());
     if (!in.open(QIODevice::ReadOnly))
         throw RuntimeError(RuntimeErrorNo::FileAccess,
                            QStringLiteral("Path/File access error (%1): %2").arg(file.path(), in.errorString()));
@@ -142,11 +146,6 @@ void logScore(ConfigRecord& r, int kind, float score, const QDate& today)
             return;
         }
     }
-}
-
-void appendScoreLog(const ConfigFile& file, int kind, float score, const QDate& today)
-{
-    file.update([&](ConfigRecord& r) { logScore(r, kind, score, today); });
 }
 
 bool itemsWithin(const std::vector<qint16>& items, int count, int capacity)

@@ -93,8 +93,6 @@ private:
 
 // Logs one result in the first free score-log entry; nothing when the log is full.
 void logScore(ConfigRecord& record, int kind, float score, const QDate& today);
-// logScore on record 1 of the file, which is rewritten either way.
-void appendScoreLog(const ConfigFile& file, int kind, float score, const QDate& today);
 
 // Checks of a saved test's record, which is never trusted as read: positions 1..count all name
 // an item from 1 to capacity, and a time spent is a finite number of minutes, not negative.

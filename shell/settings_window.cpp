@@ -145,26 +145,26 @@ void Preferences::text1Change()
         Text1->setText("0");
 }
 
-void Preferences::takeControls()
+Settings Preferences::chosenSettings() const
 {
-    Settings& settings = state.settings;
-    settings.ScrambleItems = Check1->isChecked();
-    settings.SoundOnWrong = Check2->isChecked();
-    settings.ShowClocks = Check3->isChecked();
-    settings.ShowScoreMeter = Check5->isChecked();
-    settings.PassMarkChar = quint8(basic::roundHalfEven(basic::Val(Text1->text())));
+    Settings chosen = state.settings;
+    chosen.ScrambleItems = Check1->isChecked();
+    chosen.SoundOnWrong = Check2->isChecked();
+    chosen.ShowClocks = Check3->isChecked();
+    chosen.ShowScoreMeter = Check5->isChecked();
+    chosen.PassMarkChar = quint8(basic::roundHalfEven(basic::Val(Text1->text())));
+    return chosen;
 }
 
-void Preferences::SavePreferences()
+void Preferences::SavePreferences(const Settings& chosen)
 {
-    const Settings& settings = state.settings;
     try {
-        state.config().update([&settings](ConfigRecord& record) {
-            record.ScrambleFlag = settings.ScrambleItems ? 1 : 0;
-            record.SoundFlag = settings.SoundOnWrong ? 1 : 0;
-            record.ClocksFlag = settings.ShowClocks ? 1 : 0;
-            record.ScoreMeterFlag = settings.ShowScoreMeter ? 1 : 0;
-            record.PassMark = settings.PassMarkChar;
+        state.config().update([&chosen](ConfigRecord& record) {
+            record.ScrambleFlag = chosen.ScrambleItems ? 1 : 0;
+            record.SoundFlag = chosen.SoundOnWrong ? 1 : 0;
+            record.ClocksFlag = chosen.ShowClocks ? 1 : 0;
+            record.ScoreMeterFlag = chosen.ShowScoreMeter ? 1 : 0;
+            record.PassMark = chosen.PassMarkChar;
         });
     } catch (const RuntimeError& error) {
         // Left unsaved, the closing question offers to try again.
@@ -172,13 +172,13 @@ void Preferences::SavePreferences()
                                         Prompter::OkOnly, Prompter::Critical, QString());
         return;
     }
+    state.settings = chosen;
     PrefsChanged = false;
 }
 
 void Preferences::command1Click()
 {
-    takeControls();
-    SavePreferences();
+    SavePreferences(chosenSettings());
     state.forms.unload("Preferences");
 }
 
@@ -188,8 +188,7 @@ void Preferences::formUnload()
         && state.platform.prompter.message("Save your preference changes?", Prompter::YesNo, Prompter::NoIcon,
                                            "Change in Preferences Detected!")
                == Prompter::Yes) {
-        takeControls();
-        SavePreferences();
+        SavePreferences(chosenSettings());
     }
     storePosition();
     PrefsChanged = false;

@@ -2,6 +2,7 @@
 // stored in record 1 of the configuration file.
 #pragma once
 
+#include "shell/config_file.h"
 #include "shell/form.h"
 
 #include <array>
@@ -17,8 +18,9 @@ class Preferences : public Form {
 public:
     explicit Preferences(AppState& state);
 
-    // Writes the four flags and the pass mark into record 1; every other field stays as read.
-    void SavePreferences();
+    // Writes the four flags and the pass mark of chosen into record 1, every other field as read,
+    // and only then takes them as the settings. A failure says so and changes nothing.
+    void SavePreferences(const Settings& chosen);
 
 protected:
     void formLoad() override;
@@ -27,7 +29,7 @@ protected:
 private:
     void checkClick(QCheckBox* box, QLabel* icon, bool on);
     void text1Change();
-    void takeControls();  // the settings from the controls
+    Settings chosenSettings() const;  // the settings as the controls set them
     void command1Click();  // Save
 
     QCheckBox* Check1 = nullptr;

@@ -177,7 +177,8 @@ private slots:
     }
 
     // Erasures reach the file only through the save that a button asks for, in list order;
-    // review records and damaged exams stay off the list.
+    // review records stay off the list, and so does a damaged exam, said once and kept last. An
+    // exam of a kind the card does not know is listed.
     void eraseSaveAndViewResults()
     {
         ExamRig rig;
@@ -188,9 +189,10 @@ private slots:
                                                storedExam(e, 1, 1, "01-04-2026", {1, 2, 5}, 0.6f)};
         ExamRecord damaged = exams[2];
         damaged.ItemCount = 999;
+        const ExamRecord unknownKind = storedExam(e, 1, 0, "01-06-2026", {1, 2, 3}, 0.4f);
         const QList<QByteArray> records = {encodeExamRecord(exams[0], e), encodeReviewRecord({.Kind = 2}),
                                            encodeExamRecord(exams[1], e), encodeExamRecord(damaged, e),
-                                           encodeExamRecord(exams[2], e)};
+                                           encodeExamRecord(exams[2], e), encodeExamRecord(unknownKind, e)};
         for (int n = 0; n < records.size(); ++n)
             record_file::write(path, n + 2, records[n]);
         const QByteArray before = readFile(path);
@@ -199,25 +201,30 @@ private slots:
         const auto click = [&](int index) {
             rig.control<QPushButton>("Scoring", QStringLiteral("Command1(%1)").arg(index))->click();
         };
+        rig.f.prompter.answer(Prompter::Ok);
         openCard(rig);
-        QCOMPARE(list()->count(), 3);
+        QCOMPARE(list()->count(), 4);
+        QCOMPARE(list()->item(3)->text().left(14), QString("Retake Unsure "));
         click(1);  // erase the first line; the new first is selected
         QCOMPARE(list()->currentRow(), 0);
         rig.state.forms.find("Scoring")->close();  // the close box writes nothing and asks nothing
-        QVERIFY(rig.f.prompter.shown.empty());
+        QCOMPARE(rig.f.prompter.shown.size(), size_t(1));
+        QCOMPARE(rig.f.prompter.shown[0].title, QString("Damaged Records Kept"));
         QCOMPARE(readFile(path), before);
 
+        rig.f.prompter.answer(Prompter::Ok);
         openCard(rig);
-        QCOMPARE(list()->count(), 3);
         list()->setCurrentRow(2);
         click(1);
         rig.control<QRadioButton>("Scoring", "Option1(2)")->setChecked(true);  // highest score first
         rig.f.prompter.answer(Prompter::Yes);
         click(5);  // View Results saves first
         ConfigImage saved(rig.state.config());
-        QCOMPARE(saved.count(), 4);
+        QCOMPARE(saved.count(), 6);
         QCOMPARE(saved.record(2).left(e.ExamRecordSize), encodeExamRecord(exams[2], e));
-        QCOMPARE(saved.record(3).left(e.ExamRecordSize), encodeExamRecord(exams[1], e));
+        QCOMPARE(saved.record(3).left(e.ExamRecordSize), encodeExamRecord(unknownKind, e));
+        QCOMPARE(saved.record(4).left(e.ExamRecordSize), encodeExamRecord(exams[1], e));
+        QCOMPARE(saved.record(6).left(e.ExamRecordSize), encodeExamRecord(damaged, e));
 
         // The selected exam, still selected after the sort, reaches the results window with its
         // code naming a fifth answer unanswered.

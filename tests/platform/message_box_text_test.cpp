@@ -1,4 +1,5 @@
-// The real message box, answered from a timer: what it shows of the text it is given.
+// The real message box, answered from a timer: what it shows of the text it is given, and what
+// Escape and the close box answer.
 #include "platform/prompter.h"
 #include "tests/support/test_main.h"
 
@@ -22,6 +23,24 @@ private slots:
         });
         QtPrompter("Vestora").message("<h1>X</h1><img src=y.png>", Prompter::OkOnly, Prompter::Question, "Sorry!");
         QCOMPARE(format, Qt::PlainText);
+    }
+
+    void escapeAnswersOnlyWhereThereIsCancel()
+    {
+        // A Yes/No question stays open through Escape and the close box until Yes is pressed.
+        bool stayedOpen = false;
+        QTimer::singleShot(0, [&stayedOpen] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            QVERIFY(box);
+            QTest::keyClick(box, Qt::Key_Escape);
+            box->close();
+            stayedOpen = box->isVisible();
+            box->button(QMessageBox::Yes)->click();
+        });
+        QCOMPARE(QtPrompter("Vestora").message("Save?", Prompter::YesNo, Prompter::Question, ""), Prompter::Yes);
+        QVERIFY(stayedOpen);
+        QTimer::singleShot(0, [] { QTest::keyClick(QApplication::activeModalWidget(), Qt::Key_Escape); });
+        QCOMPARE(QtPrompter("Vestora").message("Go on?", Prompter::OkCancel, Prompter::Question, ""), Prompter::Cancel);
     }
 };
 

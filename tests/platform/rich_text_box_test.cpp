@@ -6,6 +6,9 @@
 #include <QAbstractTextDocumentLayout>
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QImage>
+#include <QMimeData>
+#include <QUrl>
 #include <QTest>
 #include <QTextBlock>
 #include <QTextDocument>
@@ -99,6 +102,20 @@ private slots:
         box.setSelStart(0);
         QTest::keyClick(&box, Qt::Key_X);
         QVERIFY(box.Text().startsWith(QStringLiteral("xHello")));
+
+        // Only text is pasted in: a clipboard holding nothing, or only a picture or a file, adds nothing.
+        auto* picture = new QMimeData;
+        picture->setImageData(QImage(4, 4, QImage::Format_RGB32));
+        auto* file = new QMimeData;
+        file->setUrls({QUrl::fromLocalFile("/tmp/notes.rtf")});
+        for (QMimeData* held : {new QMimeData, picture, file}) {
+            QGuiApplication::clipboard()->setMimeData(held);
+            QTest::keyClick(&box, Qt::Key_V, Qt::ControlModifier);
+            QVERIFY(box.Text().startsWith(QStringLiteral("xHello")));
+        }
+        QGuiApplication::clipboard()->setText(QStringLiteral("y"));
+        QTest::keyClick(&box, Qt::Key_V, Qt::ControlModifier);
+        QVERIFY(box.Text().startsWith(QStringLiteral("xyHello")));
     }
 
     void rightMarginWraps()

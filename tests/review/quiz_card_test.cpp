@@ -97,7 +97,7 @@ private slots:
         second.Minutes = 0.4f;
         rig.add(first);
         rig.add(second);
-        // Damaged records are left off: an item out of range, an impossible time.
+        // Damaged records are left off, said once and kept aside: an item out of range, an impossible time.
         ReviewRecord bad = finishedTest(3, "02-01-2026", 10, 0.5f);
         bad.Items[4] = 0;
         rig.add(bad);
@@ -106,7 +106,11 @@ private slots:
         rig.add(bad);
         // Kind 9: the first prepared exam of the broker edition, the ninth topic of the other.
         rig.add(finishedTest(9, "02-02-2026", 10, 1.0f));
+        rig.f.prompter.answer(Prompter::Ok);
         rig.open();
+        QCOMPARE(rig.f.prompter.shown.size(), size_t(1));
+        QVERIFY(rig.f.prompter.shown[0].text.startsWith("2 saved records are damaged"));
+        QCOMPARE(rig.card()->card().unshownRecords(), (QList<QByteArray>{rig.image.record(4), rig.image.record(5)}));
 
         const QStringList lines = rig.lines();
         QCOMPARE(lines.size(), praxelle ? 3 : 2);

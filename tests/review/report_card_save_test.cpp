@@ -41,25 +41,25 @@ class ReportCardSaveTest : public QObject {
 private slots:
     void cleanup() { durable_file::failAtStep(0); }
 
-    // Interleaved tests and exams, one test erased and the others reordered, over a leftover
-    // "NewConfig" longer than the new file.
+    // Interleaved tests and exams, one test erased and the others reordered, a damaged test the
+    // card could not show kept last, over a leftover "NewConfig" longer than the new file.
     void keptRecordsThenTheOtherKind()
     {
         AppFixture f;
         const int exam = f.state.edition.TopicCount + 1;
-        const QByteArray a = slot(2, 'a'), b = slot(3, 'b'), c = slot(1, 'c');
+        const QByteArray a = slot(2, 'a'), b = slot(3, 'b'), c = slot(1, 'c'), d = slot(0, 'd');
         const QByteArray x = slot(exam, 'x'), y = slot(exam + 2, 'y');
-        const QByteArray before = writeConfig(f, {a, x, b, y, c}, 3);  // x in progress
+        const QByteArray before = writeConfig(f, {a, x, d, b, y, c}, 3);  // x in progress
         const QString config = f.state.config().path();
         f.prompter.answer(Prompter::No);
-        QCOMPARE(SaveReportCard(f.state, ReportCardOf::ReviewTests, {c, a}), CardSave::Declined);
+        QCOMPARE(SaveReportCard(f.state, ReportCardOf::ReviewTests, {c, a}, {d}), CardSave::Declined);
         QCOMPARE(readFile(config), before);
 
         writeFile(f.state.path("NewConfig"), QByteArray(20 * RecordLength, 'z'));
         f.prompter.answer(Prompter::Yes);
-        QCOMPARE(SaveReportCard(f.state, ReportCardOf::ReviewTests, {c, a}), CardSave::Saved);
+        QCOMPARE(SaveReportCard(f.state, ReportCardOf::ReviewTests, {c, a}, {d}), CardSave::Saved);
         const QList<QByteArray> after = recordsIn(readFile(config));
-        QCOMPARE(after.mid(1), (QList<QByteArray>{c, a, x, y}));
+        QCOMPARE(after.mid(1), (QList<QByteArray>{c, a, x, y, d}));
         QCOMPARE(f.state.exam.ExamRecordNo, 4);
         ConfigRecord expected = decodeConfigRecord(recordsIn(before)[0], f.state.edition);
         expected.ExamRecordNo = 4;
@@ -69,9 +69,9 @@ private slots:
         // The exam card, everything erased: the review test in progress is found in record 1 too.
         f.state.review.ReviewRecordNo = 3;
         f.prompter.answer(Prompter::Yes);
-        QCOMPARE(SaveReportCard(f.state, ReportCardOf::Exams, {}), CardSave::Saved);
+        QCOMPARE(SaveReportCard(f.state, ReportCardOf::Exams, {}, {}), CardSave::Saved);
         const QList<QByteArray> last = recordsIn(readFile(config));
-        QCOMPARE(last.mid(1), (QList<QByteArray>{c, a}));
+        QCOMPARE(last.mid(1), (QList<QByteArray>{c, a, d}));
         QCOMPARE(f.state.review.ReviewRecordNo, 3);
         QCOMPARE(int(decodeConfigRecord(last[0], f.state.edition).ReviewRecordNo), 3);
         QCOMPARE(f.prompter.shown.at(2).title, QString("Exam Data Erased!"));
@@ -87,7 +87,7 @@ private slots:
             const QByteArray before = writeConfig(f, {slot(examKind, 'x'), slot(1, 'a'), slot(2, 'b')}, 2);
             f.prompter.answer(Prompter::Yes);
             durable_file::failAtStep(n);
-            const CardSave result = SaveReportCard(f.state, ReportCardOf::ReviewTests, {slot(2, 'b')});
+            const CardSave result = SaveReportCard(f.state, ReportCardOf::ReviewTests, {slot(2, 'b')}, {});
             durable_file::failAtStep(0);
             if (result == CardSave::Saved) {
                 QVERIFY(n > 3);
@@ -109,7 +109,7 @@ private slots:
         writeConfig(f, QList<QByteArray>(254, slot(f.state.edition.TopicCount + 1, 'x')) + tests, 255);
         f.prompter.answer(Prompter::Yes);
         f.prompter.answer(Prompter::Ok);
-        QCOMPARE(SaveReportCard(f.state, ReportCardOf::ReviewTests, tests), CardSave::Saved);
+        QCOMPARE(SaveReportCard(f.state, ReportCardOf::ReviewTests, tests, {}), CardSave::Saved);
         QCOMPARE(f.state.exam.ExamRecordNo, 258);
         QCOMPARE(int(f.state.config().readRecord1().ExamRecordNo), 0);
         QCOMPARE(f.prompter.shown.size(), size_t(2));  // the question, then the warning

@@ -1,6 +1,7 @@
 // The review test's rules without its window: closing drops or saves, judging counts, moving and
 // lifelines, finishing.
 #include "review/review_session.h"
+#include "platform/durable_file.h"
 #include "tests/review/quiz_rig.h"
 #include "tests/support/test_main.h"
 
@@ -126,9 +127,20 @@ private slots:
         QVERIFY(rig.session.passing());  // 4 of 5 against 75
         QCOMPARE(rig.session.missed(), 1);
 
+        // The score, the drill and the finished record are one save: when it fails, none of them
+        // is in the file or in memory, and the save that follows logs the score once.
         rig.session.finish();
+        durable_file::failAtStep(3);
+        QSignalSpy noticed(&rig.session, &ReviewSession::noticed);
         rig.session.close();
+        QCOMPARE(noticed.count(), 1);
+        QCOMPARE(rig.record1().ScoreLogDates[1].at(0), '\0');
+        QCOMPARE(rig.f.state.settings.TopicDrillLevel[1], 0);
+        QCOMPARE(rig.record1().DrillLevels[1], 0);
+        rig.session.close();
+        QCOMPARE(rig.record1().ScoreLogDates[2].at(0), '\0');
         QCOMPARE(rig.f.state.settings.TopicDrillLevel[1], 1);
+        QCOMPARE(rig.record1().DrillLevels[1], 1);
         QCOMPARE(rig.f.state.review.ReviewItemNo, 0);
         QCOMPARE(rig.record(2).ItemNo, qint16(5));
         QCOMPARE(rig.record1().ReviewRecordNo, 0);

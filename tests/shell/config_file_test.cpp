@@ -42,6 +42,12 @@ QByteArray randomBytes(int size, quint32 seed)
     return bytes;
 }
 
+// A result logged on its own, as the program logs it with each finished test.
+void appendScoreLog(const ConfigFile& file, int kind, float score, const QDate& today)
+{
+    file.update([&](ConfigRecord& r) { logScore(r, kind, score, today); });
+}
+
 void addEditionRows()
 {
     QTest::addColumn<QString>("program");

@@ -137,18 +137,24 @@ private slots:
 
     void filesThatCannotBeReadEndTheProgramBeforeAnythingIsWritten()
     {
-        // A folder or a FIFO where the configuration file or the data file should be.
+        // A folder, a FIFO or a link to itself where the configuration file or the data file
+        // should be (a link the data file's check takes for a missing file).
+        enum Kind { Folder, Fifo, LinkLoop };
         for (const QString name : {"BrokerConfig.MS", "Broker"}) {
-            for (const bool fifo : {false, true}) {
+            for (const Kind kind : {Folder, Fifo, LinkLoop}) {
                 StartFixture f;
                 const QString path = f.state.path(name);
                 QFile::remove(path);
-                QVERIFY(fifo ? ::mkfifo(QFile::encodeName(path).constData(), 0600) == 0 : QDir().mkdir(path));
+                QVERIFY(kind == Folder ? QDir().mkdir(path)
+                        : kind == Fifo ? ::mkfifo(QFile::encodeName(path).constData(), 0600) == 0
+                                       : QFile::link(path, path));
                 QVERIFY(!f.load());
-                QCOMPARE(f.titles(), QStringList{"File Cannot Be Read!"});
-                QVERIFY(f.prompter.shown[0].text.contains(name));
+                QCOMPARE(f.titles(), QStringList{kind == LinkLoop && name == "Broker" ? "Missing File Detected!"
+                                                                                       : "File Cannot Be Read!"});
+                QVERIFY((kind == LinkLoop && name == "Broker") || f.prompter.shown[0].text.contains(name));
                 QVERIFY(!f.exists("BrokerAppRunning"));
-                QCOMPARE(QFileInfo(path).isDir(), !fifo);
+                QCOMPARE(QFileInfo(path).isDir(), kind == Folder);
+                QCOMPARE(QFileInfo(path).isSymLink(), kind == LinkLoop);
             }
         }
         if (::geteuid() != 0) {  // the superuser reads any file

@@ -136,13 +136,21 @@ private slots:
         QVERIFY(saved.Text().startsWith("kept RichTextBox1"));
     }
 
-    void unreadableNotebookOpensEmpty()
+    // An unreadable notebook opens empty; plain text in its place opens with its lines.
+    void notebookThatIsNotRtf()
     {
         NotebookFixture f;
         QVERIFY(QFile::remove(f.file) && QDir(f.state.folder).mkdir(f.state.NotebookFileName));
         f.prompter.answer(Prompter::Ok);
         QVERIFY(f.open()->Text().isEmpty());
         QCOMPARE(f.lastTitle(), "Notebook Cannot Be Read!");
+
+        RichTextBox box;
+        for (const QByteArray& text : {QByteArray("first\nsecond caf\xc3\xa9"), QByteArray("first\r\nsecond caf\xe9")}) {
+            writeFile(f.file + "2", text);
+            box.LoadFile(f.file + "2");
+            QCOMPARE(box.Text(), QString::fromUtf8("first\nsecond caf\xc3\xa9"));
+        }
     }
 };
 
