@@ -15,6 +15,7 @@
 #include <QStackedWidget>
 #include <QVBoxLayout>
 #include <numeric>
+#include <utility>
 
 namespace {
 const QString SmallScreenText = "Please set your display at a resolution of 800 by 600 (Super VGA) or higher. "
@@ -330,4 +331,19 @@ void ButtonMenu::closeEvent(QCloseEvent* event)
         return;
     }
     Form::closeEvent(event);
+}
+
+void endDesktopSession(AppState& state)
+{
+    // A save's message may run the event loop, and the signal come again.
+    if (std::exchange(state.SessionEnding, true))
+        return;
+    for (const char* working : {"Quiz800", "ExamTest"})
+        state.forms.unload(working);
+    if (state.NotebookChanged)
+        if (auto* notebook = dynamic_cast<NotebookSaver*>(state.forms.load("NoteBook")))
+            notebook->saveNotebookToDisk();
+    if (state.RunningFlagOwned)
+        QFile::remove(state.path(state.RunningFlagFileName));
+    state.platform.control.end();
 }

@@ -5,8 +5,12 @@
 #include "shell/app_state.h"
 #include "app/title_screen.h"
 
+#include "app/main_menu.h"
+#include "platform/session_end.h"
+
 #include <QApplication>
 #include <QDir>
+#include <QSessionManager>
 
 int runProgram(int argc, char** argv, const Edition& edition)
 {
@@ -24,6 +28,9 @@ int runProgram(int argc, char** argv, const Edition& edition)
     Platform platform{prompter, clock, control, printing.device(), printing.dialog(), tone, random};
     AppState state(edition, platform, QDir::currentPath());
     registerForms(state);
+    SessionEndWatcher watcher;
+    QObject::connect(&watcher, &SessionEndWatcher::sessionEnding, [&state] { endDesktopSession(state); });
+    QObject::connect(&app, &QGuiApplication::commitDataRequest, [&state](QSessionManager&) { endDesktopSession(state); });
     startProgram(state);
     return app.exec();
 }

@@ -125,6 +125,7 @@ bool Pubdat::loadSequence()
         } else {
             durable_file::writeAt(flag, 0, {});  // an empty marker
         }
+        state.RunningFlagOwned = true;
         if (record.UserName.at(0) == '\0') {
             if (!askUserName())
                 return false;

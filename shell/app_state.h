@@ -76,6 +76,8 @@ public:
     QString ConfigFileName;
     QString NotebookFileName;
     QString RunningFlagFileName;
+    bool RunningFlagOwned = false;  // start-up made the marker, or took over one left behind
+    bool SessionEnding = false;     // the desktop session's end is being handled
 
     TextStore text;
     Settings settings;

@@ -1,6 +1,7 @@
 // The main menu: captions from the user's progress and the work in progress, the screen check,
 // what its buttons open, and closing the program.
 #include "app/main_menu.h"
+#include "platform/session_end.h"
 #include "shell/main_menu_link.h"
 #include "tests/support/app_fixture.h"
 #include "tests/support/test_main.h"
@@ -9,6 +10,7 @@
 #include <QFile>
 #include <QGroupBox>
 #include <QTest>
+#include <csignal>
 #include <optional>
 
 namespace {
@@ -298,25 +300,43 @@ private slots:
         QTest::addColumn<bool>("changed");
         QTest::addColumn<int>("answer");
         QTest::addColumn<int>("saves");
-        QTest::newRow("no changes") << false << int(Prompter::Yes) << 0;
-        QTest::newRow("changes kept") << true << int(Prompter::Yes) << 1;
-        QTest::newRow("changes discarded") << true << int(Prompter::No) << 0;
+        QTest::addColumn<bool>("sessionEnds");  // a signal instead of the close box
+        QTest::newRow("no changes") << false << int(Prompter::Yes) << 0 << false;
+        QTest::newRow("changes kept") << true << int(Prompter::Yes) << 1 << false;
+        QTest::newRow("changes discarded") << true << int(Prompter::No) << 0 << false;
+        QTest::newRow("session ends") << true << int(Prompter::No) << 1 << true;
     }
     void closingEndsProgram()
     {
         QFETCH(bool, changed);
         QFETCH(int, answer);
         QFETCH(int, saves);
+        QFETCH(bool, sessionEnds);
         MenuRig rig(vestoraEdition());
         AppState& state = rig.f.state;
         const QString flag = state.path(state.RunningFlagFileName);
         QFile(flag).open(QIODevice::WriteOnly);
+        state.RunningFlagOwned = true;
         state.NotebookChanged = changed;
-        rig.f.prompter.answer(Prompter::Answer(answer));
         ButtonMenu* menu = rig.open();
 
-        // Locked by an open test, the menu stays.
+        // Locked by an open test, the menu stays; the session's end saves the test, the exam and
+        // the notes without a question and ends the program all the same.
         auto lock = std::make_optional<MainMenuLock>(state.mainMenu);
+        if (sessionEnds) {
+            state.forms.show("Quiz800");
+            state.forms.show("ExamTest");
+            SessionEndWatcher watcher;
+            connect(&watcher, &SessionEndWatcher::sessionEnding, [&state] { endDesktopSession(state); });
+            ::raise(SIGTERM);
+            QTRY_VERIFY(rig.f.control.ended);
+            QVERIFY(rig.f.prompter.shown.empty());
+            QVERIFY(!state.forms.isLoaded("Quiz800") && !state.forms.isLoaded("ExamTest"));
+            QCOMPARE(rig.notebookSaves, saves);
+            QVERIFY(!QFile::exists(flag));
+            return;
+        }
+        rig.f.prompter.answer(Prompter::Answer(answer));
         menu->close();
         QVERIFY(state.forms.isLoaded("ButtonMenu"));
         QVERIFY(!rig.f.control.ended);
