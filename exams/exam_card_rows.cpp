@@ -16,8 +16,6 @@ namespace {
 
 constexpr int TitleWidth = 14;
 
-QString blanks(int count) { return QString(count, QLatin1Char(' ')); }
-
 QString fourteenWide(const QString& title) { return title.leftJustified(TitleWidth); }
 
 // The cards' Shell sort over the rows. outOfOrder(a, b): a must come after b.
@@ -30,43 +28,37 @@ void shellSort(std::vector<ExamCardRow>& rows, const std::function<bool(const Ex
 
 double unsureShare(const ExamRecord& r) { return double(r.UnsureCount) / r.ItemCount; }
 
-void printLine(PrinterDevice& printer, int column, const QString& text)
-{
-    printer.printAt(column, text);
-    printer.endLine();
-}
-
 void printCopy(PrinterDevice& printer, const CardPrintout& printout)
 {
     const QString rule(89, QLatin1Char('-'));
     printer.endLine();
-    printLine(printer, 1, printout.Caption);
+    printer.printLine(1, printout.Caption);
     printer.endLine();
-    printLine(printer, 16, "Date" + blanks(4) + "Percent" + " Questions" + blanks(2) + "Number" + blanks(3) + "Unsure"
-                               + blanks(2) + "Scrambled" + blanks(2) + "Allotted" + blanks(2) + "Time Used");
-    printLine(printer, 1, "Exam Title" + blanks(5) + "Taken" + blanks(3) + "Correct" + blanks(3) + "Asked" + blanks(3)
-                              + "Answered" + blanks(2) + "Answers" + blanks(3) + "Order" + blanks(3) + "Time (min.)"
-                              + blanks(2) + "(h:m:s)");
-    printLine(printer, 1, rule);
+    printer.printLine(16, "Date" + basic::Space(4) + "Percent" + " Questions" + basic::Space(2) + "Number" + basic::Space(3) + "Unsure"
+                               + basic::Space(2) + "Scrambled" + basic::Space(2) + "Allotted" + basic::Space(2) + "Time Used");
+    printer.printLine(1, "Exam Title" + basic::Space(5) + "Taken" + basic::Space(3) + "Correct" + basic::Space(3) + "Asked" + basic::Space(3)
+                              + "Answered" + basic::Space(2) + "Answers" + basic::Space(3) + "Order" + basic::Space(3) + "Time (min.)"
+                              + basic::Space(2) + "(h:m:s)");
+    printer.printLine(1, rule);
     int lineCount = 7;
     for (const PrintedExam& exam : printout.Exams) {
-        printLine(printer, 1, exam.Line);  // begins with its left-aligned title
+        printer.printLine(1, exam.Line);  // begins with its left-aligned title
         ++lineCount;
         if (exam.Custom) {
-            printLine(printer, 11, "Topics Covered: " + exam.Topics);
+            printer.printLine(11, "Topics Covered: " + exam.Topics);
             printer.endLine();
             lineCount += 2;
         }
         if (lineCount >= CardPageLimit) {
             printer.newPage();
             printer.endLine();
-            printLine(printer, 1, printout.Caption + " (cont.)");
+            printer.printLine(1, printout.Caption + " (cont.)");
             printer.endLine();
             lineCount = 3;
         }
     }
-    printLine(printer, 1, rule);
-    printLine(printer, 14, printout.Totals);
+    printer.printLine(1, rule);
+    printer.printLine(14, printout.Totals);
     printer.newPage();
 }
 
@@ -121,7 +113,7 @@ QString cardLine(const ExamRecord& r, const Edition& edition)
     return examTitle(r.ExamKind, edition) + rightAlign(QString::fromLatin1(r.SavedDate), 10)
            + rightAlign(basic::formatNumber(r.Score, "##0.0%"), 7) + rightAlign(basic::Str(int(r.ItemCount)), 7)
            + rightAlign(basic::Str(int(r.AnsweredCount)), 9) + rightAlign(basic::Str(int(r.UnsureCount)), 9)
-           + (r.Scrambled != 0 ? blanks(6) + "Yes" : blanks(7) + "No")
+           + (r.Scrambled != 0 ? basic::Space(6) + "Yes" : basic::Space(7) + "No")
            + rightAlign(basic::formatNumber(r.TimeLimit, "###"), 8)
            + rightAlign(basic::formatDateTime(r.Minutes / 1440.0, "h:mm:ss"), 10);
 }
@@ -145,7 +137,7 @@ QString totalsLine(const CardTotals& t)
 {
     const auto count = [](qint64 value, int width) { return rightAlign(basic::formatNumber(double(value), "##,##0"), width); };
     return "Total:" + rightAlign(basic::formatNumber(double(t.Correct) / double(t.Asked), "###.0%"), 12)
-           + count(t.Asked, 7) + count(t.Answered, 9) + count(t.Unsure, 9) + blanks(8) + count(t.Allotted, 9)
+           + count(t.Asked, 7) + count(t.Answered, 9) + count(t.Unsure, 9) + basic::Space(8) + count(t.Allotted, 9)
            + rightAlign(totalTimeText(t.Minutes), 10);
 }
 

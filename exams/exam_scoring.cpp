@@ -13,11 +13,6 @@ namespace {
 constexpr float DropBelowPercent = 30;
 constexpr int HighestDrillLevel = 3;
 
-const QString NoRoomText =
-    "This exam cannot be saved for a later session: your configuration file has no room left for "
-    "another exam in progress. The exam stays open for resuming until you close the program; "
-    "finish it to keep its result.";
-
 float percent(float score) { return score * 100.0f; }
 
 // A finished exam counts as a drill at 30% or more and at the lower of the edition's threshold and
@@ -68,15 +63,6 @@ int DropLastRecord(ConfigImage& image, int recordNo, int reviewRecordNo)
     return reviewRecordNo;
 }
 
-void tellPoorExamDropped(AppState& state)
-{
-    state.platform.prompter.message(
-        "You answered " + basic::formatNumber(state.exam.ExamScore, "##.0%")
-            + " (less than 30%) of the questions correctly. Therefore, this exam has not been "
-              "recorded on your Exam Report Card.",
-        Prompter::OkOnly, Prompter::Question, "Sorry!");
-}
-
 }  // namespace
 
 QByteArray examItemText(const ExamState& exam, const TextStore& text, const Edition& edition, int position)
@@ -106,7 +92,7 @@ int examItemPicture(const AppState& state, int position)
     return examItemPicture(state.exam, state.text, state.edition, position);
 }
 
-int SaveExamRecord(AppState& state, bool examFinished)
+ExamSaved SaveExamRecord(AppState& state, bool examFinished)
 {
     scoreExam(state);
     ExamState& exam = state.exam;
@@ -114,10 +100,8 @@ int SaveExamRecord(AppState& state, bool examFinished)
     ConfigImage image(state.config());
     // A new exam goes after the last record; record 1 is never an exam's.
     const int recordNo = exam.ExamRecordNo != 0 ? exam.ExamRecordNo : std::max(image.count(), 1) + 1;
-    if (!examFinished && recordNo > MostResumableRecordNo) {
-        state.platform.prompter.message(NoRoomText, Prompter::OkOnly, Prompter::Exclamation, "Exam Not Saved");
-        return 0;
-    }
+    if (!examFinished && recordNo > MostResumableRecordNo)
+        return {0, ExamNotice::NoRoom};
     image.setRecord(recordNo, encodeExamRecord(record, state.edition));
 
     // Retakes of the missed or unsure items are neither logged nor counted as drills; a poor exam
@@ -143,9 +127,7 @@ int SaveExamRecord(AppState& state, bool examFinished)
     exam.ExamRecordNo = examFinished ? 0 : recordNo;
     if (examFinished)
         exam.ExamCurrentItem = 0;
-    if (poor)
-        tellPoorExamDropped(state);
-    return recordNo;
+    return {recordNo, poor ? ExamNotice::PoorExamDropped : ExamNotice::None};
 }
 
 ExamClosing runExamClosingRules(AppState& state, bool cancelled, bool examFinished)
@@ -153,14 +135,12 @@ ExamClosing runExamClosingRules(AppState& state, bool cancelled, bool examFinish
     ExamState& exam = state.exam;
     if (cancelled) {
         exam.ExamCurrentItem = 0;  // nothing is written; a resumed exam keeps its record
-        return ExamClosing::Cancelled;
+        return {ExamEnd::Cancelled, ExamNotice::None, {}};
     }
-    int recordNo = 0;
     try {
-        recordNo = SaveExamRecord(state, examFinished);
+        const ExamSaved saved = SaveExamRecord(state, examFinished);
+        return {examFinished && saved.RecordNo != 0 ? ExamEnd::ResultsReady : ExamEnd::Saved, saved.Notice, {}};
     } catch (const RuntimeError& error) {
-        state.platform.prompter.message("Your exam could not be saved.\r\n" + error.Description, Prompter::OkOnly,
-                                        Prompter::Critical, QString());
+        return {ExamEnd::Saved, ExamNotice::NotSaved, error.Description};
     }
-    return examFinished && recordNo != 0 ? ExamClosing::ResultsReady : ExamClosing::Saved;
 }

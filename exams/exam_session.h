@@ -84,7 +84,7 @@ signals:
     void clockChanged(const Countdown& clock);
     void expired();
     void closeRequested();
-    void closed(ExamClosing outcome);
+    void closed(const ExamClosing& outcome);
 
 private:
     bool structured() const;
@@ -123,6 +123,6 @@ private:
     QString Title;
     QByteArray ItemRtf;
     int Picture = 0;
-    QString AnswerText = "Your Answer: ";  // until an item shows
+    QString AnswerText = answerLabel(0, false);  // until an item shows
     int Progress = 0;
 };

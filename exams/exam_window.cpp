@@ -2,6 +2,7 @@
 
 #include "exams/exam_rules.h"
 #include "exams/exam_scoring.h"
+#include "platform/basic.h"
 #include "platform/rich_text_box.h"
 #include "shell/app_state.h"
 #include "shell/main_menu_link.h"
@@ -41,7 +42,7 @@ ExamTest::ExamTest(AppState& state) : Form(state, "ExamTest", ExamTestSlot)
     connect(session, &ExamSession::clockChanged, this, &ExamTest::showClock);
     connect(session, &ExamSession::expired, this, &ExamTest::showExpiry);
     connect(session, &ExamSession::closeRequested, this, &ExamTest::close);
-    connect(session, &ExamSession::closed, this, [&state](ExamClosing closing) { showExamClosing(state, closing); });
+    connect(session, &ExamSession::closed, this, [&state](const ExamClosing& closing) { showExamClosing(state, closing); });
 
     Timer1 = new QTimer(this);
     Timer1->setInterval(ClockInterval);
@@ -75,7 +76,7 @@ QWidget* ExamTest::makeItemPane()
     Item = new RtfPane("Shape3");
     Item->box()->installEventFilter(this);
 
-    Label1[0] = new QLabel("Your Answer: ");
+    Label1[0] = new QLabel(answerLabel(0, false));
     Label1[0]->setObjectName("Label1(0)");
     Label1[0]->setFont(enlargedBold(font(), 2));
 
@@ -266,12 +267,39 @@ void ExamTest::formUnload()
     session->close();
 }
 
-void showExamClosing(AppState& state, ExamClosing closing)
+namespace {
+void tellExamSave(AppState& state, const ExamClosing& closing)
 {
-    if (closing == ExamClosing::Cancelled)
+    Prompter& prompter = state.platform.prompter;
+    switch (closing.Notice) {
+    case ExamNotice::None: return;
+    case ExamNotice::PoorExamDropped:
+        prompter.message("You answered " + basic::formatNumber(state.exam.ExamScore, "##.0%")
+                             + " (less than 30%) of the questions correctly. Therefore, this exam has not been "
+                               "recorded on your Exam Report Card.",
+                         Prompter::OkOnly, Prompter::Question, "Sorry!");
+        return;
+    case ExamNotice::NoRoom:
+        prompter.message("This exam cannot be saved for a later session: your configuration file has no room left "
+                         "for another exam in progress. The exam stays open for resuming until you close the "
+                         "program; finish it to keep its result.",
+                         Prompter::OkOnly, Prompter::Exclamation, "Exam Not Saved");
+        return;
+    case ExamNotice::NotSaved:
+        prompter.message("Your exam could not be saved.\r\n" + closing.Detail, Prompter::OkOnly, Prompter::Critical,
+                         QString());
+        return;
+    }
+}
+}  // namespace
+
+void showExamClosing(AppState& state, const ExamClosing& closing)
+{
+    tellExamSave(state, closing);
+    if (closing.End == ExamEnd::Cancelled)
         return;
     RefreshMainMenu(state);
-    if (closing != ExamClosing::ResultsReady)
+    if (closing.End != ExamEnd::ResultsReady)
         return;
     state.forms.unload("Results");
     state.forms.show("Results");

@@ -63,4 +63,4 @@ private:
 
 // After the exam window has closed: the main menu brought up to date unless the exam was dropped,
 // and the results of a finished exam shown.
-void showExamClosing(AppState& state, ExamClosing closing);
+void showExamClosing(AppState& state, const ExamClosing& closing);

@@ -17,8 +17,6 @@ constexpr int SummaryColumn = 3;
 constexpr int PrintZoneWidth = 14;
 constexpr int MostLinesBeforeSummary = 52;
 
-QString blanks(int count) { return QString(count, QLatin1Char(' ')); }
-
 QString summaryLine(const QString& caption, int count)
 {
     return caption.leftJustified(14) + fourWide(count);
@@ -29,10 +27,10 @@ QString summaryLine(const QString& caption, int count)
 QString printedColumn(const ExamState& exam, int i)
 {
     const bool answered = exam.ExamAnswers[i] != 0;
-    const QString correct = answered ? answerLetter(exam.ExamKey[i]) : blanks(1);
+    const QString correct = answered ? answerLetter(exam.ExamKey[i]) : basic::Space(1);
     const QString answer =
-        answered ? answerLetter(exam.ExamAnswers[i]) + (exam.ExamUnsure[i] != 0 ? "?" : " ") : blanks(1);
-    return fourWide(i) + blanks(7) + correct + blanks(10) + rightAlign(answer, 2);
+        answered ? answerLetter(exam.ExamAnswers[i]) + (exam.ExamUnsure[i] != 0 ? "?" : " ") : basic::Space(1);
+    return fourWide(i) + basic::Space(7) + correct + basic::Space(10) + rightAlign(answer, 2);
 }
 
 // The first column of the print zone (zones start every 14 columns) after text printed at column.
@@ -45,16 +43,10 @@ int nextPrintZone(int column, const QString& text)
 // One printed row: position left beside position right (right beyond the exam: left alone).
 QString printedResultRow(const ExamState& exam, int left, int right)
 {
-    QString row = blanks(2) + printedColumn(exam, left);
+    QString row = basic::Space(2) + printedColumn(exam, left);
     if (right <= exam.ExamItemCount)
-        row += blanks(7) + printedColumn(exam, right);
+        row += basic::Space(7) + printedColumn(exam, right);
     return row;
-}
-
-void printLine(PrinterDevice& printer, int column, const QString& text)
-{
-    printer.printAt(column, text);
-    printer.endLine();
 }
 
 void printHeader(PrinterDevice& printer, const ResultsPrintout& printout, bool firstPage)
@@ -62,18 +54,18 @@ void printHeader(PrinterDevice& printer, const ResultsPrintout& printout, bool f
     printer.setBold(true);
     if (firstPage) {
         // The user's name lines up under the title.
-        printLine(printer, TitleColumn, printout.Title + " Results\r\n" + blanks(5) + printout.UserName);
+        printer.printLine(TitleColumn, printout.Title + " Results\r\n" + basic::Space(5) + printout.UserName);
         const QString date = basic::formatDateTime(printout.Now, "dddd, mmmm d, yyyy");
         printer.printAt(TitleColumn, date);
-        printLine(printer, nextPrintZone(TitleColumn, date), basic::formatDateTime(printout.Now, "h:mm:ss AM/PM"));
+        printer.printLine(nextPrintZone(TitleColumn, date), basic::formatDateTime(printout.Now, "h:mm:ss AM/PM"));
     } else {
-        printLine(printer, TitleColumn, printout.ContinuedTitle + "  (cont.)");
+        printer.printLine(TitleColumn, printout.ContinuedTitle + "  (cont.)");
     }
     printer.endLine();
-    const QString heading1 = blanks(10) + "Correct" + blanks(5) + "Your" + blanks(5);
-    const QString heading2 = blanks(2) + "Item" + blanks(4) + "Answer" + blanks(6) + "Answer" + blanks(3);
-    printLine(printer, 1, heading1 + heading1);
-    printLine(printer, 1, heading2 + heading2);
+    const QString heading1 = basic::Space(10) + "Correct" + basic::Space(5) + "Your" + basic::Space(5);
+    const QString heading2 = basic::Space(2) + "Item" + basic::Space(4) + "Answer" + basic::Space(6) + "Answer" + basic::Space(3);
+    printer.printLine(1, heading1 + heading1);
+    printer.printLine(1, heading2 + heading2);
     printer.setBold(false);
     printer.endLine();
 }
@@ -85,7 +77,7 @@ void printCopy(PrinterDevice& printer, const ExamState& exam, const ResultsPrint
     printHeader(printer, printout, true);
     for (int k = 1; k <= (n + 1) / 2; ++k) {
         const int left = k + offset;
-        printLine(printer, 1, printedResultRow(exam, left, left + resultRowsOnPage(n, page)));
+        printer.printLine(1, printedResultRow(exam, left, left + resultRowsOnPage(n, page)));
         if (++lineCount == ResultLinesPerPage) {
             offset += ResultLinesPerPage;
             lineCount = 0;
@@ -96,18 +88,18 @@ void printCopy(PrinterDevice& printer, const ExamState& exam, const ResultsPrint
     }
     const auto first = exam.ExamAnswers.begin() + 1;
     if (std::find(first, first + n, 0) != first + n) {
-        printLine(printer, 1, QString(30, QLatin1Char('-')));
-        printLine(printer, 1, "Note: Correct answer supplied only if question answered.");
+        printer.printLine(1, QString(30, QLatin1Char('-')));
+        printer.printLine(1, "Note: Correct answer supplied only if question answered.");
         lineCount += 2;
     }
     if (lineCount > MostLinesBeforeSummary)
         printer.newPage();
     printer.endLine();
     printer.setBold(true);
-    printLine(printer, TitleColumn, printout.SummaryCaption);
+    printer.printLine(TitleColumn, printout.SummaryCaption);
     printer.setBold(false);
     for (const QString& line : printout.Summary)
-        printLine(printer, SummaryColumn, line);
+        printer.printLine(SummaryColumn, line);
     printer.newPage();
 }
 
@@ -115,7 +107,7 @@ void printCopy(PrinterDevice& printer, const ExamState& exam, const ResultsPrint
 
 QString resultListEntry(int position, int key, int answer, int unsure)
 {
-    QString entry = rightAlign(QString::number(position), 3) + blanks(3) + answerLetter(key) + blanks(4);
+    QString entry = rightAlign(QString::number(position), 3) + basic::Space(3) + answerLetter(key) + basic::Space(4);
     if (answer != 0)
         entry += answerLetter(answer) + (unsure != 0 ? "?" : "");
     return entry;
@@ -144,8 +136,8 @@ QStringList scoringSummary(const ResultTally& tally, int itemCount, double elaps
     return {summaryLine("Answered", tally.Answered),
             summaryLine("Not Answered", itemCount - tally.Answered),
             summaryLine("   Total", itemCount),
-            summaryLine("Correct", right) + blanks(3) + basic::formatNumber(double(right) / itemCount, "0.0%"),
-            summaryLine("Unsure", tally.Unsure) + blanks(3)
+            summaryLine("Correct", right) + basic::Space(3) + basic::formatNumber(double(right) / itemCount, "0.0%"),
+            summaryLine("Unsure", tally.Unsure) + basic::Space(3)
                 + basic::formatNumber(double(tally.Unsure) / itemCount, "0.0%"),
             QString("Time Used").leftJustified(14) + basic::formatDateTime(elapsedDays, "h:mm:ss")};
 }

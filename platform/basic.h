@@ -43,4 +43,7 @@ QByteArray dateSortKey(const QByteArray& dateText);
 // Text padded on the left with blanks to width characters; a longer text stays whole.
 QString rightAlign(const QString& text, int width);
 
+// count blanks.
+inline QString Space(int count) { return QString(count, QLatin1Char(' ')); }
+
 }  // namespace basic

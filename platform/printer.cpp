@@ -12,3 +12,9 @@ void PrinterDevice::printAt(int column, const QString& text)
         place(i == 0 ? column : 1, pieces[i]);
     }
 }
+
+void PrinterDevice::printLine(int column, const QString& text)
+{
+    printAt(column, text);
+    endLine();
+}

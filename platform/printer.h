@@ -19,6 +19,8 @@ public:
     // print position is already beyond that column, the text goes to that column of the next line.
     // Line breaks in text go on as many lines, the later pieces from the first column.
     void printAt(int column, const QString& text);
+    // printAt, then the end of the line.
+    void printLine(int column, const QString& text);
     virtual void endLine() = 0;
     virtual void newPage() = 0;
     virtual void endDocument() = 0;

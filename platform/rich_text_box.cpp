@@ -7,6 +7,7 @@
 #include "platform/rtf_reader.h"
 #include "platform/rtf_writer.h"
 #include "platform/runtime_error.h"
+#include "platform/twips.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -17,10 +18,6 @@
 #include <QTextDocument>
 #include <QTextDocumentFragment>
 #include <algorithm>
-
-namespace {
-constexpr double TwipsPerPixel = 15.0;
-}
 
 RichTextBox::RichTextBox(QWidget* parent) : QTextEdit(parent)
 {

@@ -1,6 +1,7 @@
 #include "platform/rtf_reader.h"
 
 #include "platform/cp1252.h"
+#include "platform/twips.h"
 
 #include <QColor>
 #include <QHash>
@@ -13,7 +14,6 @@
 
 namespace {
 
-constexpr double TwipsPerPixel = 15.0;
 constexpr double DefaultPointSize = 12.0;  // RTF's own default, \fs24
 
 // Where the text of a group goes.

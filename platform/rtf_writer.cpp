@@ -1,6 +1,7 @@
 #include "platform/rtf_writer.h"
 
 #include "platform/cp1252.h"
+#include "platform/twips.h"
 
 #include <QColor>
 #include <QTextBlock>
@@ -10,8 +11,6 @@
 #include <optional>
 
 namespace {
-
-constexpr double TwipsPerPixel = 15.0;
 
 int twips(double pixels) { return qRound(pixels * TwipsPerPixel); }
 

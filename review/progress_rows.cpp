@@ -4,12 +4,12 @@
 #include "platform/basic.h"
 #include "platform/cp1252.h"
 #include "platform/printer.h"
+#include "platform/twips.h"
 #include "shell/config_file.h"
 
 #include <cmath>
 
 namespace {
-constexpr int TwipsPerPixel = 15;
 constexpr int LoadedRowTwips = 300;
 constexpr int LongestWholeTitle = 49;
 constexpr int CutTitleLength = 46;
@@ -20,15 +20,9 @@ int roundedPart(double fraction, int whole) { return int(basic::roundHalfEven(fr
 
 QString percent(float score) { return basic::formatNumber(score, "##0.0%"); }
 
-void printLine(PrinterDevice& printer, int column, const QString& text)
-{
-    printer.printAt(column, text);
-    printer.endLine();
-}
-
 void printRule(PrinterDevice& printer, int column, int length)
 {
-    printLine(printer, column, QString(length, RuleCharacter));
+    printer.printLine(column, QString(length, RuleCharacter));
 }
 
 void printHeadings(PrinterDevice& printer)
@@ -37,13 +31,13 @@ void printHeadings(PrinterDevice& printer)
     printer.printAt(58, "First Drill");
     printer.printAt(71, "Full");
     printer.printAt(80, "Highest");
-    printLine(printer, 94, "Date of");
+    printer.printLine(94, "Date of");
     printer.printAt(6, " Topic Title");
     printer.printAt(42, " of Topic Test");
     printer.printAt(61, "Score");
     printer.printAt(70, "Takes");
     printer.printAt(81, "Score");
-    printLine(printer, 91, "Highest Score");
+    printer.printLine(91, "Highest Score");
 }
 
 void printRow(PrinterDevice& printer, const QStringList& cells)
@@ -67,8 +61,8 @@ void printThinRule(PrinterDevice& printer)
 void printPage(PrinterDevice& printer, const SpreadsheetPrintout& printout)
 {
     printer.endLine();
-    printLine(printer, 6, printout.UserName);
-    printLine(printer, 6, printout.Today);
+    printer.printLine(6, printout.UserName);
+    printer.printLine(6, printout.Today);
     printRule(printer, 6, 48);
     printHeadings(printer);
     printRule(printer, 6, 48);
@@ -141,7 +135,7 @@ QList<QStringList> spreadsheetRows(const ConfigRecord& record, const Edition& ed
 GridSizes loadedGridSizes(int width)
 {
     GridSizes sizes;
-    sizes.rowHeight = LoadedRowTwips / TwipsPerPixel;
+    sizes.rowHeight = int(LoadedRowTwips / TwipsPerPixel);
     sizes.columnWidths[0] = roundedPart(0.43, width);
     for (int c = 1; c < int(sizes.columnWidths.size()); ++c)
         sizes.columnWidths[c] = roundedPart(0.11, width);

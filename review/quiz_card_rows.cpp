@@ -14,8 +14,6 @@
 namespace {
 constexpr int MostMisses = 3;  // a position has four choices, so at most three wrong ones
 
-QString blanks(int n) { return QString(n, ' '); }
-
 // A record is listed only when every figure the card shows or retakes from is possible.
 bool isSoundTest(const ReviewRecord& r, const Edition& edition)
 {
@@ -47,40 +45,34 @@ bool outOfOrder(ReviewCard::SortOrder order, const ReviewCardRow& j, const Revie
     return false;
 }
 
-void printLine(PrinterDevice& printer, int column, const QString& text)
-{
-    printer.printAt(column, text);
-    printer.endLine();
-}
-
 void printHeading(PrinterDevice& printer, const QString& caption)
 {
-    printLine(printer, 1, QString());
-    printLine(printer, 1, caption);
-    printLine(printer, 1, QString());
+    printer.printLine(1, QString());
+    printer.printLine(1, caption);
+    printer.printLine(1, QString());
 }
 
 void printCopy(PrinterDevice& printer, const QStringList& lines, const QString& totals)
 {
     constexpr int FirstListLine = 7, PageEnd = 62, ContinuedListLine = 3;
     printHeading(printer, CardCaption);
-    printLine(printer, 20, "Date" + blanks(5) + "Percent" + blanks(2) + "Questions" + blanks(3) + "Wild" + blanks(3)
-                               + "Tries" + blanks(2) + "Scrambled" + blanks(2) + "Time Used");
-    printLine(printer, 1, "  Test Type  " + blanks(6) + "Taken" + blanks(4) + "Correct" + blanks(4) + "Asked"
-                              + blanks(3) + "Guesses" + blanks(2) + "Ratio" + blanks(4) + "Order" + blanks(4)
+    printer.printLine(20, "Date" + basic::Space(5) + "Percent" + basic::Space(2) + "Questions" + basic::Space(3) + "Wild" + basic::Space(3)
+                               + "Tries" + basic::Space(2) + "Scrambled" + basic::Space(2) + "Time Used");
+    printer.printLine(1, "  Test Type  " + basic::Space(6) + "Taken" + basic::Space(4) + "Correct" + basic::Space(4) + "Asked"
+                              + basic::Space(3) + "Guesses" + basic::Space(2) + "Ratio" + basic::Space(4) + "Order" + basic::Space(4)
                               + "(h:m:s)");
-    printLine(printer, 1, QString(82, '-'));
+    printer.printLine(1, QString(82, '-'));
     int lineNo = FirstListLine;
     for (const QString& line : lines) {
-        printLine(printer, 3, line);
+        printer.printLine(3, line);
         if (++lineNo == PageEnd) {
             printer.newPage();
             printHeading(printer, CardCaption + " (cont.)");
             lineNo = ContinuedListLine;
         }
     }
-    printLine(printer, 18, QString(65, '-'));
-    printLine(printer, 18, totals);
+    printer.printLine(18, QString(65, '-'));
+    printer.printLine(18, totals);
     printer.newPage();
 }
 }  // namespace
@@ -104,7 +96,7 @@ QString cardLine(const ReviewCardRow& row)
            + basic::rightAlign(basic::formatNumber(t.Score, "##0.0%"), 8)
            + basic::rightAlign(basic::Str(int(t.ItemCount)), 7) + basic::rightAlign(basic::Str(row.WildGuesses), 9)
            + basic::rightAlign(basic::formatNumber(t.TriesPerItem, "##.#0"), 10)
-           + (t.Scrambled != 0 ? blanks(5) + "Yes" : blanks(6) + "No")
+           + (t.Scrambled != 0 ? basic::Space(5) + "Yes" : basic::Space(6) + "No")
            + basic::rightAlign(cardTimeText(t.Minutes), 12);
 }
 
@@ -125,7 +117,7 @@ QString cardTotals(const QList<ReviewCardRow>& rows)
     return " Total:" + basic::rightAlign(basic::formatNumber(double(right) / double(asked), "##0.0%"), 11)
            + basic::rightAlign(basic::formatNumber(double(asked), "##,###"), 7)
            + basic::rightAlign(basic::formatNumber(double(wild), "##,##0"), 9)
-           + basic::rightAlign(basic::formatNumber(double(tries) / double(asked), "##.#0"), 10) + blanks(9)
+           + basic::rightAlign(basic::formatNumber(double(tries) / double(asked), "##.#0"), 10) + basic::Space(9)
            + basic::rightAlign(cardTimeText(minutes), 11);
 }
 

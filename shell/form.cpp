@@ -1,5 +1,6 @@
 #include "shell/form.h"
 
+#include "platform/twips.h"
 #include "shell/app_state.h"
 
 #include <QAbstractButton>
@@ -12,7 +13,6 @@
 #include <utility>
 
 namespace {
-constexpr int TwipsPerPixel = 15;
 // Until a window has shown the window manager's frame, one about this size is expected.
 const QMargins AssumedFrame(4, 30, 4, 4);
 
@@ -62,7 +62,7 @@ QMargins Form::frameMargins()
 void Form::restorePosition()
 {
     if (slot_ && (state.FormLeft[slot_] != 0 || state.FormTop[slot_] != 0))
-        restoredCorner_ = QPoint(state.FormLeft[slot_] / TwipsPerPixel, state.FormTop[slot_] / TwipsPerPixel);
+        restoredCorner_ = QPoint(int(state.FormLeft[slot_] / TwipsPerPixel), int(state.FormTop[slot_] / TwipsPerPixel));
 }
 
 void Form::storePosition(bool normalFirst)
@@ -73,8 +73,8 @@ void Form::storePosition(bool normalFirst)
     const QPoint corner = normalGeometry().topLeft() - QPoint(frame.left(), frame.top());
     if (normalFirst)
         setNormal();
-    state.FormLeft[slot_] = corner.x() * TwipsPerPixel;
-    state.FormTop[slot_] = corner.y() * TwipsPerPixel;
+    state.FormLeft[slot_] = int(corner.x() * TwipsPerPixel);
+    state.FormTop[slot_] = int(corner.y() * TwipsPerPixel);
 }
 
 void Form::showEvent(QShowEvent* event)

@@ -1,6 +1,7 @@
 #include "shell/rtf_pane.h"
 
 #include "platform/rich_text_box.h"
+#include "platform/twips.h"
 
 #include <QFrame>
 #include <QStyle>
@@ -8,8 +9,6 @@
 #include <algorithm>
 
 namespace {
-
-constexpr double TwipsPerPixel = 15.0;
 
 class MarginShape : public QFrame {
 public:

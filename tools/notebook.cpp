@@ -2,6 +2,7 @@
 
 #include "platform/rich_text_box.h"
 #include "platform/runtime_error.h"
+#include "platform/twips.h"
 #include "shell/app_state.h"
 #include "shell/help_window.h"
 
@@ -19,7 +20,6 @@
 
 namespace {
 
-constexpr double TwipsPerPixel = 15.0;
 constexpr int NotebookSlot = 8;
 constexpr int NotebookHelpPage = 8;
 

@@ -22,7 +22,7 @@ struct SessionRig : ExamRig {
     std::vector<Save> saves;
     ExamSession session{state.exam, state.text, state.edition, f.clock, f.random, [this](bool cancelled, bool finished) {
                             saves.emplace_back(cancelled, finished);
-                            return ExamClosing::Saved;
+                            return ExamClosing{};
                         }};
 };
 }  // namespace
