@@ -10,79 +10,79 @@
 
 ExamSession::ExamSession(ExamState& exam, const TextStore& text, const Edition& edition, Clock& clock,
                          RandomSource& random, Saver save, QObject* parent)
-    : QObject(parent), exam(exam), text(text), edition(edition), clock(clock), random(random), save(std::move(save))
+    : QObject(parent), exam_(exam), text_(text), edition_(edition), clock_(clock), random_(random), save_(std::move(save))
 {
 }
 
-bool ExamSession::structured() const { return exam.ExamStructured == 1; }
+bool ExamSession::structured() const { return exam_.ExamStructured == 1; }
 
 void ExamSession::start()
 {
     loadLists();
     if (structured())
-        NextOn = false;
+        nextOn_ = false;
     emit progressChanged();
-    if (!Lists[RemainingList].empty()) {
+    if (!lists_[RemainingList].empty()) {
         select(RemainingList, 0);
     } else {
-        Blinking = true;
+        blinking_ = true;
         // The saved position; a structured exam takes its items in order, from the first.
-        select(AnsweredList, structured() ? 0 : exam.ExamCurrentItem - 1);
+        select(AnsweredList, structured() ? 0 : exam_.ExamCurrentItem - 1);
     }
-    if (edition.ExamLoadSetsCloseCaption)
-        CloseCancels = exam.ExamCurrentItem == 1;
-    ClockStart = clock.now();
+    if (edition_.ExamLoadSetsCloseCaption)
+        closeCancels_ = exam_.ExamCurrentItem == 1;
+    clockStart_ = clock_.now();
     publish();
 }
 
 void ExamSession::loadLists()
 {
-    if (exam.ExamCurrentItem != 0) {  // resuming: answered positions were saved committed
-        for (int n = 1; n <= exam.ExamItemCount; ++n) {
-            const bool answered = exam.ExamAnswers[n] != 0;
-            Lists[answered ? AnsweredList : RemainingList].push_back(n);
+    if (exam_.ExamCurrentItem != 0) {  // resuming: answered positions were saved committed
+        for (int n = 1; n <= exam_.ExamItemCount; ++n) {
+            const bool answered = exam_.ExamAnswers[n] != 0;
+            lists_[answered ? AnsweredList : RemainingList].push_back(n);
             if (answered)
-                exam.ExamAnswered[n] = 1;
+                exam_.ExamAnswered[n] = 1;
         }
-        ListOn[AnsweredList] = true;
+        listOn_[AnsweredList] = true;
         return;
     }
-    if (exam.ExamKind <= edition.CustomExamNo()) {
-        random.seed(unsigned(clock.secondsSinceMidnight()));
-        buildNewExam(exam, text, edition, random);
+    if (exam_.ExamKind <= edition_.CustomExamNo()) {
+        random_.seed(unsigned(clock_.secondsSinceMidnight()));
+        buildNewExam(exam_, text_, edition_, random_);
     } else {  // a retake keeps the items the report card chose
-        for (std::vector<int>* perPosition : {&exam.ExamUnsure, &exam.ExamKey, &exam.ExamAnswerCount, &exam.ExamAnswered})
+        for (std::vector<int>* perPosition : {&exam_.ExamUnsure, &exam_.ExamKey, &exam_.ExamAnswerCount, &exam_.ExamAnswered})
             perPosition->assign(size_t(MostTestItems) + 1, 0);
     }
-    for (int n = 1; n <= exam.ExamItemCount; ++n)
-        Lists[RemainingList].push_back(n);
-    exam.ExamCurrentItem = 1;
-    exam.ExamElapsed = 0;
+    for (int n = 1; n <= exam_.ExamItemCount; ++n)
+        lists_[RemainingList].push_back(n);
+    exam_.ExamCurrentItem = 1;
+    exam_.ExamElapsed = 0;
 }
 
 QStringList ExamSession::entries(List list) const
 {
     QStringList texts;
-    for (int n : Lists[list])
-        texts << (list == AnsweredList ? answeredEntry(n, exam.ExamAnswers[n], exam.ExamUnsure[n] != 0) : remainingEntry(n));
+    for (int n : lists_[list])
+        texts << (list == AnsweredList ? answeredEntry(n, exam_.ExamAnswers[n], exam_.ExamUnsure[n] != 0) : remainingEntry(n));
     return texts;
 }
 
 int ExamSession::selectedRow(List list) const
 {
-    const std::vector<int>& l = Lists[list];
-    const auto at = std::find(l.begin(), l.end(), Selected[list]);
+    const std::vector<int>& l = lists_[list];
+    const auto at = std::find(l.begin(), l.end(), selected_[list]);
     return at == l.end() ? -1 : int(at - l.begin());
 }
 
 QString ExamSession::frameCaption() const
 {
-    return listFrameCaption(int(Lists[AnsweredList].size()), int(Lists[RemainingList].size()));
+    return listFrameCaption(int(lists_[AnsweredList].size()), int(lists_[RemainingList].size()));
 }
 
 void ExamSession::selectEntry(List list, int row)
 {
-    if (Closing || TimeExpired)  // a list whose row changes after expiry must not show an item again
+    if (closing_ || timeExpired_)  // a list whose row changes after expiry must not show an item again
         return;
     select(list, row);
     publish();
@@ -90,90 +90,90 @@ void ExamSession::selectEntry(List list, int row)
 
 void ExamSession::clickEntry(List list, int row)
 {
-    if (Closing || TimeExpired || row < 0 || row >= int(Lists[list].size()))
+    if (closing_ || timeExpired_ || row < 0 || row >= int(lists_[list].size()))
         return;
     // The entry already selected shows only when it is not the one on show.
-    if (ActiveList != list || Lists[list][size_t(row)] != exam.ExamCurrentItem)
+    if (activeList_ != list || lists_[list][size_t(row)] != exam_.ExamCurrentItem)
         selectEntry(list, row);
 }
 
 void ExamSession::select(List list, int row)
 {
-    if (row < 0 || row >= int(Lists[list].size()))
+    if (row < 0 || row >= int(lists_[list].size()))
         return;
-    Selected[list] = Lists[list][size_t(row)];
+    selected_[list] = lists_[list][size_t(row)];
     listClick(list);
 }
 
 void ExamSession::listClick(List list)
 {
-    if (Closing || TimeExpired)
+    if (closing_ || timeExpired_)
         return;
     if (structured()) {
         // Items come strictly in list order: the first remaining one is always on show, or,
         // with none remaining, the answered one selected.
-        ActiveList = Lists[RemainingList].empty() ? AnsweredList : RemainingList;
-        PreviousConfirms = true;
-        PreviousOn = false;
-        ListOn = {false, false};
+        activeList_ = lists_[RemainingList].empty() ? AnsweredList : RemainingList;
+        previousConfirms_ = true;
+        previousOn_ = false;
+        listOn_ = {false, false};
     } else {
-        ActiveList = list;
+        activeList_ = list;
     }
-    exam.ExamCurrentItem = selectedRow(ActiveList) >= 0 ? Selected[ActiveList] : 0;
-    show(exam.ExamCurrentItem);
+    exam_.ExamCurrentItem = selectedRow(activeList_) >= 0 ? selected_[activeList_] : 0;
+    show(exam_.ExamCurrentItem);
 }
 
 void ExamSession::show(int n)
 {
-    Title = itemCaption(edition.ExamTitles.value(exam.ExamChoice), n, exam.ExamItemCount);
-    const QByteArray item = examItemText(exam, text, edition, n);
-    Picture = examItemPicture(exam, text, edition, n);
-    exam.ExamKey[n] = itemKey(item);
-    ItemRtf = text.document(itemQuestion(item));
-    const int answer = exam.ExamAnswers[n];
-    HeldAnswer = answer >= 1 && answer <= 4 ? answer : 0;  // a damaged record may hold another value
-    AnswerText = answerLabel(answer, exam.ExamUnsure[n] != 0);
+    title_ = itemCaption(edition_.ExamTitles.value(exam_.ExamChoice), n, exam_.ExamItemCount);
+    const QByteArray item = examItemText(exam_, text_, edition_, n);
+    picture_ = examItemPicture(exam_, text_, edition_, n);
+    exam_.ExamKey[n] = itemKey(item);
+    itemRtf_ = text_.document(itemQuestion(item));
+    const int answer = exam_.ExamAnswers[n];
+    heldAnswer_ = answer >= 1 && answer <= 4 ? answer : 0;  // a damaged record may hold another value
+    answerText_ = answerLabel(answer, exam_.ExamUnsure[n] != 0);
     setNavigation();
-    CloseCancels = Lists[AnsweredList].empty();
-    Progress = int(basic::roundHalfEven(double(Lists[AnsweredList].size()) / exam.ExamItemCount * 100));
+    closeCancels_ = lists_[AnsweredList].empty();
+    progress_ = int(basic::roundHalfEven(double(lists_[AnsweredList].size()) / exam_.ExamItemCount * 100));
     emit itemShown(n);
 }
 
 void ExamSession::setNavigation()
 {
-    const int i = selectedRow(ActiveList);
-    const int c = int(Lists[ActiveList].size());
+    const int i = selectedRow(activeList_);
+    const int c = int(lists_[activeList_].size());
     const bool last = i > 0 && i == c - 1;  // a single entry is the first, and Next stays on
-    PreviousOn = i != 0;
+    previousOn_ = i != 0;
     if (last)
-        NextOn = false;
+        nextOn_ = false;
     else if (!structured())
-        NextOn = true;
+        nextOn_ = true;
 }
 
 bool ExamSession::commitAnswer(int& row)
 {
     if (!structured())
-        ListOn[AnsweredList] = true;
-    row = selectedRow(ActiveList);
-    if (ActiveList != RemainingList)
+        listOn_[AnsweredList] = true;
+    row = selectedRow(activeList_);
+    if (activeList_ != RemainingList)
         return false;  // answers to answered positions are written to their entries at once
-    const int n = exam.ExamCurrentItem;
-    const bool moved = exam.ExamAnswers[n] != 0;
-    std::vector<int>& remaining = Lists[RemainingList];
+    const int n = exam_.ExamCurrentItem;
+    const bool moved = exam_.ExamAnswers[n] != 0;
+    std::vector<int>& remaining = lists_[RemainingList];
     if (moved) {
-        std::vector<int>& answered = Lists[AnsweredList];
+        std::vector<int>& answered = lists_[AnsweredList];
         answered.insert(std::upper_bound(answered.begin(), answered.end(), n), n);
-        exam.ExamAnswered[n] = 1;
+        exam_.ExamAnswered[n] = 1;
         remaining.erase(std::remove(remaining.begin(), remaining.end(), n), remaining.end());
-        Selected[RemainingList] = 0;
+        selected_[RemainingList] = 0;
         emit progressChanged();
     }
     if (remaining.empty()) {
-        ListOn[RemainingList] = false;
-        ActiveList = AnsweredList;
-        row = int(Lists[AnsweredList].size()) - 2;
-        Blinking = true;
+        listOn_[RemainingList] = false;
+        activeList_ = AnsweredList;
+        row = int(lists_[AnsweredList].size()) - 2;
+        blinking_ = true;
     }
     return moved;
 }
@@ -181,7 +181,7 @@ bool ExamSession::commitAnswer(int& row)
 void ExamSession::reshowAnswered()
 {
     // The answered entry changed: it shows anew.
-    if (ActiveList != AnsweredList)
+    if (activeList_ != AnsweredList)
         return;
     emit progressChanged();
     select(AnsweredList, selectedRow(AnsweredList));
@@ -189,24 +189,24 @@ void ExamSession::reshowAnswered()
 
 void ExamSession::answer(int choice)
 {
-    if (TimeExpired)
+    if (timeExpired_)
         return;
-    const int n = exam.ExamCurrentItem;
-    HeldAnswer = choice + 1;
-    exam.ExamAnswers[n] = choice + 1;
-    exam.ExamAnswerCount[n] += 1;
-    if (exam.ExamUnsure[n] == 0 && exam.ExamAnswerCount[n] > 2)
-        exam.ExamUnsure[n] = UnsureMark;  // a third change of mind
+    const int n = exam_.ExamCurrentItem;
+    heldAnswer_ = choice + 1;
+    exam_.ExamAnswers[n] = choice + 1;
+    exam_.ExamAnswerCount[n] += 1;
+    if (exam_.ExamUnsure[n] == 0 && exam_.ExamAnswerCount[n] > 2)
+        exam_.ExamUnsure[n] = UnsureMark;  // a third change of mind
     reshowAnswered();
-    AnswerText = answerLabel(exam.ExamAnswers[n], exam.ExamUnsure[n] != 0);
+    answerText_ = answerLabel(exam_.ExamAnswers[n], exam_.ExamUnsure[n] != 0);
     if (structured()) {
-        PreviousOn = false;
-        NextOn = true;
+        previousOn_ = false;
+        nextOn_ = true;
         publish(NextFocus);
         return;
     }
-    const int row = selectedRow(ActiveList);
-    const int count = int(Lists[ActiveList].size());
+    const int row = selectedRow(activeList_);
+    const int count = int(lists_[activeList_].size());
     publish(count > 1 && row == count - 1 ? PreviousFocus : NextFocus);
 }
 
@@ -215,23 +215,23 @@ void ExamSession::next()
     if (!nextEnabled())
         return;
     if (structured()) {  // Next only arms Confirm
-        PreviousOn = true;
-        NextOn = false;
+        previousOn_ = true;
+        nextOn_ = false;
         publish(PreviousFocus);
         return;
     }
     int i = 0;
     const bool moved = commitAnswer(i);
-    if (ActiveList == RemainingList) {
+    if (activeList_ == RemainingList) {
         if (moved)
             select(RemainingList, i);  // the following entry moved up into its place
-        else if (Lists[RemainingList].size() > 1)
+        else if (lists_[RemainingList].size() > 1)
             select(RemainingList, i + 1);
     } else {
         select(AnsweredList, i + 1);
     }
-    const int row = selectedRow(ActiveList);
-    publish(row > 0 && row == int(Lists[ActiveList].size()) - 1 ? PreviousFocus : NextFocus);
+    const int row = selectedRow(activeList_);
+    publish(row > 0 && row == int(lists_[activeList_].size()) - 1 ? PreviousFocus : NextFocus);
 }
 
 void ExamSession::previous()
@@ -241,59 +241,59 @@ void ExamSession::previous()
     int i = 0;
     commitAnswer(i);
     if (!structured()) {
-        select(ActiveList, i - 1);
+        select(activeList_, i - 1);
         publish(i - 1 != 0 ? PreviousFocus : NextFocus);
         return;
     }
     // Confirm
-    PreviousOn = false;
-    if (Lists[RemainingList].empty()) {
-        ExamFinished = true;
+    previousOn_ = false;
+    if (lists_[RemainingList].empty()) {
+        examFinished_ = true;
         publish(ItemFocus);
         emit closeRequested();
         return;
     }
     select(RemainingList, i);
-    select(AnsweredList, int(Lists[AnsweredList].size()) - 1);
+    select(AnsweredList, int(lists_[AnsweredList].size()) - 1);
     publish(ItemFocus);
 }
 
 void ExamSession::toggleUnsure()
 {
-    if (TimeExpired)
+    if (timeExpired_)
         return;
-    const int n = exam.ExamCurrentItem;
-    const bool marked = exam.ExamUnsure[n] == 0;
-    exam.ExamUnsure[n] = marked ? UnsureMark : 0;
-    AnswerText = marked ? markedUnsureLabel(exam.ExamAnswers[n]) : answerLabel(exam.ExamAnswers[n], false);
+    const int n = exam_.ExamCurrentItem;
+    const bool marked = exam_.ExamUnsure[n] == 0;
+    exam_.ExamUnsure[n] = marked ? UnsureMark : 0;
+    answerText_ = marked ? markedUnsureLabel(exam_.ExamAnswers[n]) : answerLabel(exam_.ExamAnswers[n], false);
     reshowAnswered();
     publish();
 }
 
 void ExamSession::interrupt()
 {
-    if (!TimeExpired)
+    if (!timeExpired_)
         emit closeRequested();
 }
 
-bool ExamSession::wantsCaution() const { return !TimeExpired && !Lists[RemainingList].empty(); }
+bool ExamSession::wantsCaution() const { return !timeExpired_ && !lists_[RemainingList].empty(); }
 
-void ExamSession::giveTimeBack(const QDateTime& asked) { ClockStart = ClockStart.addMSecs(asked.msecsTo(clock.now())); }
+void ExamSession::giveTimeBack(const QDateTime& asked) { clockStart_ = clockStart_.addMSecs(asked.msecsTo(clock_.now())); }
 
 void ExamSession::finish()
 {
-    ExamFinished = true;
+    examFinished_ = true;
     emit closeRequested();
 }
 
-double ExamSession::usedDays() const { return exam.ExamElapsed + ClockStart.msecsTo(clock.now()) / 86400000.0; }
+double ExamSession::usedDays() const { return exam_.ExamElapsed + clockStart_.msecsTo(clock_.now()) / 86400000.0; }
 
 void ExamSession::tick()
 {
-    if (TimeExpired)
+    if (timeExpired_)
         return;
-    const Countdown countdown = ::countdown(exam.ExamTimeLimit, usedDays());
-    exam.ExamMinutesLeft = countdown.MinutesLeft;
+    const Countdown countdown = ::countdown(exam_.ExamTimeLimit, usedDays());
+    exam_.ExamMinutesLeft = countdown.MinutesLeft;
     emit clockChanged(countdown);
     if (countdown.Expired)
         expire();
@@ -301,9 +301,9 @@ void ExamSession::tick()
 
 void ExamSession::expire()
 {
-    TimeExpired = true;
-    ExamFinished = true;
-    ItemRtf.clear();
+    timeExpired_ = true;
+    examFinished_ = true;
+    itemRtf_.clear();
     emit expired();
     publish(FinishedFocus);
 }
@@ -312,10 +312,10 @@ void ExamSession::close()
 {
     // Never more than the limit, also when the close comes between the real expiry and the tick that
     // notices it: a saved exam with more time used than allowed is not resumed.
-    const double limit = exam.ExamTimeLimit / 1440.0;
-    exam.ExamElapsed = TimeExpired ? limit : std::min(usedDays(), limit);
-    Closing = true;
-    emit closed(save(CloseCancels, ExamFinished));
+    const double limit = exam_.ExamTimeLimit / 1440.0;
+    exam_.ExamElapsed = timeExpired_ ? limit : std::min(usedDays(), limit);
+    closing_ = true;
+    emit closed(save_(closeCancels_, examFinished_));
 }
 
 void ExamSession::publish(Focus focus) { emit controlsChanged(focus); }

@@ -56,26 +56,26 @@ public:
     void close();
 
     // What the window shows.
-    const std::vector<int>& positions(List list) const { return Lists[list]; }
+    const std::vector<int>& positions(List list) const { return lists_[list]; }
     QStringList entries(List list) const;
     int selectedRow(List list) const;
-    List activeList() const { return ActiveList; }
-    bool listEnabled(List list) const { return !TimeExpired && ListOn[list]; }
-    bool answerEnabled(int choice) const { return !TimeExpired && HeldAnswer != choice + 1; }
-    bool nextEnabled() const { return !TimeExpired && NextOn; }
-    bool previousEnabled() const { return !TimeExpired && PreviousOn; }
-    bool actionsEnabled() const { return !TimeExpired; }  // Break and Unsure
-    bool previousConfirms() const { return PreviousConfirms; }
-    bool closeCancels() const { return CloseCancels; }
-    bool finishedBlinks() const { return Blinking && !TimeExpired; }
-    bool finishedFramed() const { return Blinking || TimeExpired; }
-    int remainingCount() const { return int(Lists[RemainingList].size()); }
-    QString title() const { return Title; }
-    QByteArray itemRtf() const { return ItemRtf; }
-    int picture() const { return Picture; }
-    QString answerText() const { return AnswerText; }
+    List activeList() const { return activeList_; }
+    bool listEnabled(List list) const { return !timeExpired_ && listOn_[list]; }
+    bool answerEnabled(int choice) const { return !timeExpired_ && heldAnswer_ != choice + 1; }
+    bool nextEnabled() const { return !timeExpired_ && nextOn_; }
+    bool previousEnabled() const { return !timeExpired_ && previousOn_; }
+    bool actionsEnabled() const { return !timeExpired_; }  // Break and Unsure
+    bool previousConfirms() const { return previousConfirms_; }
+    bool closeCancels() const { return closeCancels_; }
+    bool finishedBlinks() const { return blinking_ && !timeExpired_; }
+    bool finishedFramed() const { return blinking_ || timeExpired_; }
+    int remainingCount() const { return int(lists_[RemainingList].size()); }
+    QString title() const { return title_; }
+    QByteArray itemRtf() const { return itemRtf_; }
+    int picture() const { return picture_; }
+    QString answerText() const { return answerText_; }
     QString frameCaption() const;
-    int progress() const { return Progress; }
+    int progress() const { return progress_; }
 
 signals:
     void progressChanged();                 // the lists' entries and counts
@@ -99,30 +99,30 @@ private:
     double usedDays() const;
     void publish(Focus focus = NoFocus);
 
-    ExamState& exam;
-    const TextStore& text;
-    const Edition& edition;
-    Clock& clock;
-    RandomSource& random;
-    Saver save;
+    ExamState& exam_;
+    const TextStore& text_;
+    const Edition& edition_;
+    Clock& clock_;
+    RandomSource& random_;
+    Saver save_;
 
-    std::array<std::vector<int>, 2> Lists;  // positions, ascending
-    std::array<int, 2> Selected{};          // the selected position of each list, 0 for none
-    std::array<bool, 2> ListOn{false, true};
-    List ActiveList = RemainingList;
-    int HeldAnswer = 0;  // the answer given at the shown position, whose button is off
-    bool NextOn = true;
-    bool PreviousOn = true;
-    bool PreviousConfirms = false;
-    bool CloseCancels = false;
-    bool Blinking = false;
-    bool TimeExpired = false;
-    bool ExamFinished = false;
-    bool Closing = false;
-    QDateTime ClockStart;
-    QString Title;
-    QByteArray ItemRtf;
-    int Picture = 0;
-    QString AnswerText = answerLabel(0, false);  // until an item shows
-    int Progress = 0;
+    std::array<std::vector<int>, 2> lists_;  // positions, ascending
+    std::array<int, 2> selected_{};          // the selected position of each list, 0 for none
+    std::array<bool, 2> listOn_{false, true};
+    List activeList_ = RemainingList;
+    int heldAnswer_ = 0;  // the answer given at the shown position, whose button is off
+    bool nextOn_ = true;
+    bool previousOn_ = true;
+    bool previousConfirms_ = false;
+    bool closeCancels_ = false;
+    bool blinking_ = false;
+    bool timeExpired_ = false;
+    bool examFinished_ = false;
+    bool closing_ = false;
+    QDateTime clockStart_;
+    QString title_;
+    QByteArray itemRtf_;
+    int picture_ = 0;
+    QString answerText_ = answerLabel(0, false);  // until an item shows
+    int progress_ = 0;
 };
