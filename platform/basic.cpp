@@ -2,6 +2,7 @@
 
 #include <QTime>
 
+#include <algorithm>
 #include <cmath>
 
 namespace basic {
@@ -109,125 +110,131 @@ void decimalDigits(double value, int decimals, QString& whole, QString& fraction
         whole.remove(0, 1);
 }
 
-QString formatSection(double value, const QList<Token>& tokens)
-{
-    int pointIndex = -1;
+// Where a pattern's placeholders stand: the integer part's and the fraction's digit slots, the
+// first '0' among the integer's and the last among the fraction's, the grouping comma, and how
+// many percent signs scale the value.
+struct SectionLayout {
+    int pointIndex = -1;  // the first point's token, -1 for none
+    int integerEnd = 0;   // tokens before it
     int percents = 0;
-    for (int i = 0; i < tokens.size(); ++i) {
-        if (tokens[i].kind == Token::Point && pointIndex < 0)
-            pointIndex = i;
-        if (tokens[i].kind == Token::Percent)
-            ++percents;
-    }
-    const int integerEnd = pointIndex < 0 ? int(tokens.size()) : pointIndex;
-
-    // Integer placeholders, the first '0' among them, and whether a comma stands after one.
     QList<int> integerSlots;
     int firstZeroSlot = -1;
-    bool grouping = false;
-    for (int i = 0; i < integerEnd; ++i) {
-        if (tokens[i].kind == Token::Digit) {
-            if (tokens[i].placeholder == QLatin1Char('0') && firstZeroSlot < 0)
-                firstZeroSlot = int(integerSlots.size());
-            integerSlots.append(i);
-        } else if (tokens[i].kind == Token::Comma && !integerSlots.isEmpty()) {
-            grouping = true;
-        }
-    }
+    bool grouping = false;  // a comma after an integer placeholder
     QList<int> fractionSlots;
     int lastZeroFraction = -1;
-    if (pointIndex >= 0) {
-        for (int i = pointIndex + 1; i < tokens.size(); ++i) {
-            if (tokens[i].kind == Token::Digit) {
-                if (tokens[i].placeholder == QLatin1Char('0'))
-                    lastZeroFraction = int(fractionSlots.size());
-                fractionSlots.append(i);
-            }
+};
+
+SectionLayout layoutOf(const QList<Token>& tokens)
+{
+    SectionLayout l;
+    for (int i = 0; i < tokens.size(); ++i) {
+        if (tokens[i].kind == Token::Point && l.pointIndex < 0)
+            l.pointIndex = i;
+        if (tokens[i].kind == Token::Percent)
+            ++l.percents;
+    }
+    l.integerEnd = l.pointIndex < 0 ? int(tokens.size()) : l.pointIndex;
+    for (int i = 0; i < l.integerEnd; ++i) {
+        if (tokens[i].kind == Token::Digit) {
+            if (tokens[i].placeholder == QLatin1Char('0') && l.firstZeroSlot < 0)
+                l.firstZeroSlot = int(l.integerSlots.size());
+            l.integerSlots.append(i);
+        } else if (tokens[i].kind == Token::Comma && !l.integerSlots.isEmpty()) {
+            l.grouping = true;
         }
     }
+    if (l.pointIndex < 0)
+        return l;
+    for (int i = l.pointIndex + 1; i < tokens.size(); ++i) {
+        if (tokens[i].kind != Token::Digit)
+            continue;
+        if (tokens[i].placeholder == QLatin1Char('0'))
+            l.lastZeroFraction = int(l.fractionSlots.size());
+        l.fractionSlots.append(i);
+    }
+    return l;
+}
 
-    for (int i = 0; i < percents; ++i)
+// Fraction digits shown: up to the last '0' placeholder, and beyond it up to the last non-zero
+// digit.
+int shownFractionDigits(const QString& fraction, int lastZeroFraction)
+{
+    for (int i = int(fraction.size()) - 1; i > lastZeroFraction; --i)
+        if (fraction.at(i) != QLatin1Char('0'))
+            return i + 1;
+    return lastZeroFraction + 1;
+}
+
+// The integer section, filled from the right: each placeholder takes one digit, the leftmost
+// one whatever is left; a whole part with no placeholder goes just before the point.
+QString integerSection(const QList<Token>& tokens, const SectionLayout& l, const QString& whole)
+{
+    QStringList pieces;  // built right to left
+    int remaining = int(whole.size());
+    int emitted = 0;
+    const auto emitDigits = [&](int count) {
+        QString piece;
+        for (int k = 0; k < count; ++k) {
+            if (l.grouping && emitted > 0 && emitted % 3 == 0)
+                piece.prepend(QLatin1Char(','));
+            piece.prepend(whole.at(remaining - 1));
+            --remaining;
+            ++emitted;
+        }
+        return piece;
+    };
+    int slotsLeft = int(l.integerSlots.size());
+    for (int i = l.integerEnd - 1; i >= 0; --i) {
+        const Token& t = tokens[i];
+        if (t.kind == Token::Digit) {
+            --slotsLeft;
+            pieces.prepend(emitDigits(slotsLeft == 0 ? remaining : qMin(1, remaining)));
+        } else if (t.kind != Token::Comma || l.integerSlots.isEmpty()) {
+            pieces.prepend(t.text);  // a comma with no digit placeholders is text
+        }
+    }
+    if (l.integerSlots.isEmpty() && remaining > 0)
+        pieces.append(emitDigits(remaining));
+    return pieces.join(QString());
+}
+
+// The point and what follows it: the shown fraction digits in their slots, the literals; a
+// second point is ignored.
+QString fractionSection(const QList<Token>& tokens, const SectionLayout& l, const QString& fraction, int shown)
+{
+    if (l.pointIndex < 0)
+        return {};
+    QString text = QStringLiteral(".");
+    int slot = 0;
+    for (int i = l.pointIndex + 1; i < tokens.size(); ++i) {
+        const Token& t = tokens[i];
+        if (t.kind == Token::Digit) {
+            if (slot < shown)
+                text += fraction.at(slot);
+            ++slot;
+        } else if (t.kind != Token::Point) {
+            text += t.text;
+        }
+    }
+    return text;
+}
+
+QString formatSection(double value, const QList<Token>& tokens)
+{
+    const SectionLayout layout = layoutOf(tokens);
+    for (int i = 0; i < layout.percents; ++i)
         value *= 100;
-
     QString whole, fraction;
-    decimalDigits(value, int(fractionSlots.size()), whole, fraction);
-
+    decimalDigits(value, int(layout.fractionSlots.size()), whole, fraction);
     // Integer digits: at least as many as the placeholders from the first '0' on.
-    int minimumWhole = firstZeroSlot < 0 ? 0 : int(integerSlots.size()) - firstZeroSlot;
+    const int minimumWhole = layout.firstZeroSlot < 0 ? 0 : int(layout.integerSlots.size()) - layout.firstZeroSlot;
     if (whole.size() < minimumWhole)
         whole = QString(minimumWhole - whole.size(), QLatin1Char('0')) + whole;
+    const int shown = shownFractionDigits(fraction, layout.lastZeroFraction);
+    const QString shownDigits = whole + fraction.left(shown);
+    const bool allZero = std::all_of(shownDigits.begin(), shownDigits.end(), [](QChar c) { return c == QLatin1Char('0'); });
 
-    // Fraction digits shown: up to the last '0' placeholder, and beyond it up to the last
-    // non-zero digit.
-    int shownFraction = lastZeroFraction + 1;
-    for (int i = int(fraction.size()) - 1; i >= shownFraction; --i) {
-        if (fraction.at(i) != QLatin1Char('0')) {
-            shownFraction = i + 1;
-            break;
-        }
-    }
-
-    bool allZero = true;
-    for (QChar c : whole + fraction.left(shownFraction))
-        if (c != QLatin1Char('0'))
-            allZero = false;
-
-    // Integer section, filled from the right: each placeholder takes one digit, the
-    // leftmost one takes whatever is left.
-    QString integerText;
-    {
-        QStringList pieces;  // built right to left
-        int remaining = int(whole.size());
-        int emitted = 0;
-        auto emitDigits = [&](int count) {
-            QString piece;
-            for (int k = 0; k < count; ++k) {
-                if (grouping && emitted > 0 && emitted % 3 == 0)
-                    piece.prepend(QLatin1Char(','));
-                piece.prepend(whole.at(remaining - 1));
-                --remaining;
-                ++emitted;
-            }
-            return piece;
-        };
-        int slotsLeft = int(integerSlots.size());
-        for (int i = integerEnd - 1; i >= 0; --i) {
-            const Token& t = tokens[i];
-            if (t.kind == Token::Digit) {
-                --slotsLeft;
-                int take = slotsLeft == 0 ? remaining : qMin(1, remaining);
-                pieces.prepend(emitDigits(take));
-            } else if (t.kind == Token::Comma) {
-                if (integerSlots.isEmpty())
-                    pieces.prepend(t.text);  // a comma with no digit placeholders is text
-            } else {
-                pieces.prepend(t.text);
-            }
-        }
-        if (integerSlots.isEmpty() && remaining > 0)  // no place for the whole part: before the point
-            pieces.append(emitDigits(remaining));
-        integerText = pieces.join(QString());
-    }
-
-    QString fractionText;
-    if (pointIndex >= 0) {
-        fractionText = QStringLiteral(".");
-        int slot = 0;
-        for (int i = pointIndex + 1; i < tokens.size(); ++i) {
-            const Token& t = tokens[i];
-            if (t.kind == Token::Digit) {
-                if (slot < shownFraction)
-                    fractionText += fraction.at(slot);
-                ++slot;
-            } else if (t.kind == Token::Point) {
-                // a second point is ignored
-            } else {
-                fractionText += t.text;
-            }
-        }
-    }
-
-    QString result = integerText + fractionText;
+    QString result = integerSection(tokens, layout, whole) + fractionSection(tokens, layout, fraction, shown);
     if (value < 0 && !allZero)
         result.prepend(QLatin1Char('-'));
     return result;
@@ -258,6 +265,93 @@ void splitSerial(double serial, QDate& date, int& seconds)
 }
 
 QString twoDigits(int n) { return QStringLiteral("%1").arg(n, 2, 10, QLatin1Char('0')); }
+
+// One element of a date-time pattern: a run of one letter, AM/PM, or literal text.
+struct DatePart {
+    QChar letter;  // 'd','m','y','h','n','s','a' (AM/PM) or 0 for literal text
+    int count = 0;
+    QString text;
+};
+
+QList<DatePart> datePartsOf(const QString& p)
+{
+    QList<DatePart> parts;
+    for (qsizetype i = 0; i < p.size();) {
+        const QChar lower = p.at(i).toLower();
+        if (QStringLiteral("dmyhns").contains(lower)) {
+            qsizetype j = i;
+            while (j < p.size() && p.at(j).toLower() == lower)
+                ++j;
+            parts.append({lower, int(j - i), {}});
+            i = j;
+        } else if (p.mid(i).startsWith(QLatin1String("AM/PM"))) {
+            parts.append({QLatin1Char('a'), 1, {}});
+            i += 5;
+        } else {
+            parts.append({QChar(), 0, QString(p.at(i))});
+            ++i;
+        }
+    }
+    return parts;
+}
+
+// An "m" or "mm" right after an hour or right before seconds (literals between aside) is minutes.
+QList<DatePart> minutesMarked(QList<DatePart> parts)
+{
+    const auto neighbour = [&parts](qsizetype k, int step) {
+        for (qsizetype i = k + step; i >= 0 && i < parts.size(); i += step)
+            if (!parts[i].letter.isNull())
+                return parts[i].letter;
+        return QChar();
+    };
+    for (qsizetype k = 0; k < parts.size(); ++k)
+        if (parts[k].letter == QLatin1Char('m') && parts[k].count <= 2
+            && (neighbour(k, -1) == QLatin1Char('h') || neighbour(k, 1) == QLatin1Char('s')))
+            parts[k].letter = QLatin1Char('n');
+    return parts;
+}
+
+// The date and time of day a serial stands for, to the second.
+struct Moment {
+    QDate date;
+    int hour = 0, minute = 0, second = 0;
+    int shownHour = 0;  // 1 to 12 on a twelve-hour clock
+};
+
+Moment momentOf(double serial, bool twelveHour)
+{
+    Moment m;
+    int seconds = 0;
+    splitSerial(serial, m.date, seconds);
+    m.hour = seconds / 3600;
+    m.minute = seconds / 60 % 60;
+    m.second = seconds % 60;
+    m.shownHour = twelveHour ? (m.hour % 12 == 0 ? 12 : m.hour % 12) : m.hour;
+    return m;
+}
+
+// A number in one digit or two, or a name whole or cut to three letters, as the run's length asks.
+QString numberOrName(int n, int count, const char* name)
+{
+    if (count <= 2)
+        return count == 1 ? QString::number(n) : twoDigits(n);
+    return count == 3 ? QLatin1String(name).left(3) : QString(QLatin1String(name));
+}
+
+QString partText(const DatePart& part, const Moment& m)
+{
+    const int n = part.count;
+    switch (part.letter.unicode()) {
+    case 'd': return numberOrName(m.date.day(), n, weekdayNames[m.date.dayOfWeek() - 1]);
+    case 'm': return numberOrName(m.date.month(), n, monthNames[m.date.month() - 1]);
+    case 'y': return n <= 2 ? twoDigits(m.date.year() % 100) : QStringLiteral("%1").arg(m.date.year(), 4, 10, QLatin1Char('0'));
+    case 'h': return numberOrName(m.shownHour, std::min(n, 2), "");
+    case 'n': return numberOrName(m.minute, std::min(n, 2), "");
+    case 's': return numberOrName(m.second, std::min(n, 2), "");
+    case 'a': return m.hour < 12 ? QStringLiteral("AM") : QStringLiteral("PM");
+    default: return part.text;
+    }
+}
 
 }  // namespace
 
@@ -358,106 +452,10 @@ QString formatDateTime(double serial, const QString& pattern)
 {
     // The one named format the program uses.
     const QString p = pattern == QLatin1String("Medium Time") ? QStringLiteral("hh:mm AM/PM") : pattern;
-
-    QDate date;
-    int seconds = 0;
-    splitSerial(serial, date, seconds);
-    const int hour = seconds / 3600, minute = seconds / 60 % 60, second = seconds % 60;
-    const bool twelveHour = p.contains(QLatin1String("AM/PM"));
-    const int shownHour = twelveHour ? (hour % 12 == 0 ? 12 : hour % 12) : hour;
-
-    // Tokens first, so that an "m" can be told minute (after an hour or before seconds) from month.
-    struct Part {
-        QChar letter;  // 'd','m','y','h','n','s','a' (AM/PM) or 0 for literal text
-        int count;
-        QString text;
-    };
-    QList<Part> parts;
-    for (qsizetype i = 0; i < p.size();) {
-        QChar c = p.at(i);
-        QChar lower = c.toLower();
-        if (lower == QLatin1Char('d') || lower == QLatin1Char('m') || lower == QLatin1Char('y')
-            || lower == QLatin1Char('h') || lower == QLatin1Char('n') || lower == QLatin1Char('s')) {
-            qsizetype j = i;
-            while (j < p.size() && p.at(j).toLower() == lower)
-                ++j;
-            parts.append({lower, int(j - i), {}});
-            i = j;
-        } else if (p.mid(i).startsWith(QLatin1String("AM/PM"))) {
-            parts.append({QLatin1Char('a'), 1, {}});
-            i += 5;
-        } else {
-            parts.append({QChar(), 0, QString(c)});
-            ++i;
-        }
-    }
-    for (qsizetype k = 0; k < parts.size(); ++k) {
-        if (parts[k].letter != QLatin1Char('m') || parts[k].count > 2)
-            continue;
-        bool minute = false;
-        for (qsizetype b = k - 1; b >= 0; --b) {
-            if (parts[b].letter.isNull())
-                continue;
-            minute = parts[b].letter == QLatin1Char('h');
-            break;
-        }
-        for (qsizetype a = k + 1; a < parts.size() && !minute; ++a) {
-            if (parts[a].letter.isNull())
-                continue;
-            minute = parts[a].letter == QLatin1Char('s');
-            break;
-        }
-        if (minute)
-            parts[k].letter = QLatin1Char('n');
-    }
-
+    const Moment moment = momentOf(serial, p.contains(QLatin1String("AM/PM")));
     QString out;
-    for (const Part& part : parts) {
-        const int n = part.count;
-        switch (part.letter.unicode()) {
-        case 'd':
-            if (n == 1)
-                out += QString::number(date.day());
-            else if (n == 2)
-                out += twoDigits(date.day());
-            else if (n == 3)
-                out += QLatin1String(weekdayNames[date.dayOfWeek() - 1]).left(3);
-            else
-                out += QLatin1String(weekdayNames[date.dayOfWeek() - 1]);
-            break;
-        case 'm':
-            if (n == 1)
-                out += QString::number(date.month());
-            else if (n == 2)
-                out += twoDigits(date.month());
-            else if (n == 3)
-                out += QLatin1String(monthNames[date.month() - 1]).left(3);
-            else
-                out += QLatin1String(monthNames[date.month() - 1]);
-            break;
-        case 'y':
-            if (n <= 2)
-                out += twoDigits(date.year() % 100);
-            else
-                out += QStringLiteral("%1").arg(date.year(), 4, 10, QLatin1Char('0'));
-            break;
-        case 'h':
-            out += n == 1 ? QString::number(shownHour) : twoDigits(shownHour);
-            break;
-        case 'n':
-            out += n == 1 ? QString::number(minute) : twoDigits(minute);
-            break;
-        case 's':
-            out += n == 1 ? QString::number(second) : twoDigits(second);
-            break;
-        case 'a':
-            out += hour < 12 ? QStringLiteral("AM") : QStringLiteral("PM");
-            break;
-        default:
-            out += part.text;
-            break;
-        }
-    }
+    for (const DatePart& part : minutesMarked(datePartsOf(p)))
+        out += partText(part, moment);
     return out;
 }
 
