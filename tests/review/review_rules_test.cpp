@@ -47,7 +47,7 @@ private slots:
         }
         QCOMPARE(pairs, (std::set<std::vector<int>>{{0, 1, 2}, {0, 2, 1}}));
 
-        // One draw for each position, down to the last: the draws after it are those of n later.
+        // One draw for each position, the last one included.
         RandomSource skipped = random;
         std::vector<int> three = {0, 1, 2, 3};
         scrambleOrder(three, 3, random);

@@ -276,8 +276,9 @@ private slots:
             review.Items[i] = qint16(i);
         ReviewState resumed;
         QVERIFY(resumeReviewTest(resumed, review, e));
-        review.TestType = 4;  // a paused retake of wild guesses
-        QVERIFY(resumeReviewTest(resumed, review, e));
+        ReviewRecord wildRetake = review;
+        wildRetake.TestType = 4;  // paused, it resumes as any other test
+        QVERIFY(resumeReviewTest(resumed, wildRetake, e));
         QCOMPARE(resumed.ReviewTestType, 4);
         const auto damaged = [&](auto change) {
             ReviewRecord r = review;
