@@ -66,6 +66,29 @@ private slots:
         QCOMPARE(s.activeList(), ExamSession::AnsweredList);
         s.close();
         QCOMPARE(rig.saves, std::vector<Save>{Save(false, false)});
+
+        // Answered out of order, the last remaining position last: the answered list keeps
+        // position order, Next shows its last entry and Previous goes back from there.
+        SessionRig last(3, 150, 0);
+        ExamSession& l = last.session;
+        l.selectEntry(ExamSession::RemainingList, 1);
+        l.answer(1), l.next();
+        l.selectEntry(ExamSession::RemainingList, 0);
+        l.answer(0), l.next();
+        QCOMPARE(last.list(ExamSession::AnsweredList), (std::vector<int>{1, 2}));
+        l.answer(2), l.next();
+        QCOMPARE(l.selectedRow(ExamSession::AnsweredList), 2);
+        QVERIFY(!l.nextEnabled() && l.previousEnabled());
+        l.previous();
+        QCOMPARE(last.state.exam.ExamCurrentItem, 2);
+
+        // On a one-entry list the focus goes to Next, never to the Previous that is off.
+        SessionRig one(1, 150, 0);
+        QSignalSpy focus(&one.session, &ExamSession::controlsChanged);
+        one.session.answer(0), one.session.next();
+        QCOMPARE(focus.count(), 2);
+        for (const QList<QVariant>& arguments : std::as_const(focus))
+            QCOMPARE(arguments.at(0).value<ExamSession::Focus>(), ExamSession::NextFocus);
     }
 
     void structuredAnswersNeedNextThenConfirm()

@@ -293,6 +293,11 @@ private slots:
         QVERIFY(!rig.state.forms.isLoaded("Results"));
         QCOMPARE(rig.state.exam.ExamCurrentItem, 0);
         QCOMPARE(QFileInfo(rig.state.config().path()).size(), 940);
+
+        // The next exam of the run has its whole time.
+        rig.setNewExam(1, 5, 5);
+        dynamic_cast<ExamTest*>(rig.show("ExamTest"))->timer1Tick();
+        QCOMPARE(label(rig, 1), "Time Remaining: 0:05:00");
     }
 
     void nothingChangesAnAnswerOnceTheTimeIsUp_data()

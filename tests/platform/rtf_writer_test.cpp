@@ -67,6 +67,7 @@ private slots:
 
         const QByteArray rtf = writeRtf(original);
         QVERIFY(std::all_of(rtf.begin(), rtf.end(), [](char c) { return c > 0 && c < 0x7F; }));
+        QVERIFY(rtf.contains("\\u945?\\u-10179?\\u-8704?"));  // signed 16-bit above 32767
         QTextDocument readBack;
         readRtf(rtf, readBack);
         QCOMPARE(described(readBack), described(original));

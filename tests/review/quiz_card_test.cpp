@@ -183,6 +183,9 @@ private slots:
         QVERIFY(retake->isEnabled());
         rig.list()->setCurrentRow(0);
         QCOMPARE(options(), (QList<bool>{true, true, true}));
+        ReviewCardRow oneWild{finishedTest(1, "01-04-2026", 5, 0.8f, {{4, 2}})};
+        oneWild.WildGuesses = 1;
+        QCOMPARE(retakeChoices(oneWild, 0, 50), (RetakeChoices{true, true, true}));  // one is enough
         retake->click();
         QVERIFY(!rig.f.state.forms.isLoaded("QuizSumm"));
         QCOMPARE(rig.f.state.forms.find("Quiz800")->findChild<QLabel*>("Label2")->text(),

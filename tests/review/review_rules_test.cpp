@@ -46,6 +46,14 @@ private slots:
             pairs.insert(pair);
         }
         QCOMPARE(pairs, (std::set<std::vector<int>>{{0, 1, 2}, {0, 2, 1}}));
+
+        // One draw for each position, the last one included.
+        RandomSource skipped = random;
+        std::vector<int> three = {0, 1, 2, 3};
+        scrambleOrder(three, 3, random);
+        for (int g = 1; g <= 3; ++g)
+            skipped.next();
+        QCOMPARE(random.next(), skipped.next());
     }
 
     void lifelinesGrowWithTheTest()
@@ -150,7 +158,13 @@ private slots:
         QCOMPARE(review.ReviewItemNo, keptItemNo);
         QCOMPARE(review.ReviewItemsReached, keptReached);
 
-        review.ReviewOrder[1] = review.ReviewOrder[2] = review.ReviewOrder[3] = 500;
+        // Every position up to the one shown gone: the test goes on at the first one kept.
+        review.ReviewOrder[1] = review.ReviewOrder[2] = 500;
+        QCOMPARE(dropUnknownItems(review, text), 2);
+        QCOMPARE(review.ReviewItemNo, 1);
+        QCOMPARE(review.ReviewItemsReached, keptReached - 2);
+
+        review.ReviewOrder[1] = 500;
         dropUnknownItems(review, text);
         QCOMPARE(review.ReviewItemCount, 0);
         QCOMPARE(review.ReviewItemNo, 0);

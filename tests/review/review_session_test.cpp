@@ -145,6 +145,18 @@ private slots:
         QCOMPARE(rig.record(2).ItemNo, qint16(5));
         QCOMPARE(rig.record1().ReviewRecordNo, 0);
         QCOMPARE(rig.record1().ScoreLogScores[1], 0.8f);
+
+        // At the last drill a finished test is neither logged nor counted.
+        SessionRig drilled;
+        drilled.f.state.settings.TopicDrillLevel[1] = 3;
+        drilled.session.start();
+        for (int item = 1; item <= 5; ++item)
+            drilled.session.answer(drilled.answer()), drilled.session.next();
+        drilled.session.finish();
+        drilled.session.close();
+        QCOMPARE(drilled.f.state.settings.TopicDrillLevel[1], 3);
+        QCOMPARE(drilled.record1().DrillLevels[1], 3);
+        QCOMPARE(drilled.record1().ScoreLogDates[1].at(0), '\0');
     }
 };
 

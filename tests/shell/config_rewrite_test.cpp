@@ -35,6 +35,16 @@ private slots:
         const QString temp = dir.filePath("NewConfig");
         QCOMPARE(steps,
                  QStringList({"write " + temp, "sync " + temp, "rename " + config, "sync folder " + dir.path()}));
+
+        // A sync that fails fails the rewrite before the rename.
+        steps.clear();
+        durable_file::logStepsTo(&steps);
+        durable_file::failAtStep(2);
+        QVERIFY_THROWS_EXCEPTION(RuntimeError, replaceConfigFile(config, "new"));
+        durable_file::failAtStep(0);
+        durable_file::logStepsTo(nullptr);
+        QCOMPARE(steps, QStringList({"write " + temp, "sync " + temp}));
+        QCOMPARE(readFile(config), content);
     }
 
     void aFailedRenameLeavesTheOldFile()

@@ -276,6 +276,10 @@ private slots:
             review.Items[i] = qint16(i);
         ReviewState resumed;
         QVERIFY(resumeReviewTest(resumed, review, e));
+        ReviewRecord wildRetake = review;
+        wildRetake.TestType = 4;  // paused, it resumes as any other test
+        QVERIFY(resumeReviewTest(resumed, wildRetake, e));
+        QCOMPARE(resumed.ReviewTestType, 4);
         const auto damaged = [&](auto change) {
             ReviewRecord r = review;
             change(r);
