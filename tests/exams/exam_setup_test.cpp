@@ -1,6 +1,7 @@
 // The exam set-up: drill marks and closed exams, the lists, topic captions, the pool count and
 // its hold on the question count, the custom choices kept across prepared exams, and handing
 // the choices to the exam window.
+#include "exams/exam_setup_model.h"
 #include "tests/exams/exam_rig.h"
 #include "tests/support/test_main.h"
 
@@ -27,6 +28,27 @@ QPushButton* setUpButton(const ExamRig& rig, int i)
 QString poolLabel(const ExamRig& rig) { return rig.control<QLabel>("ExamSet", "Label2")->text(); }
 QString selected(const ExamRig& rig, int list) { return rig.list("ExamSet", list)->currentItem()->text(); }
 int row(const ExamRig& rig, int list) { return rig.list("ExamSet", list)->currentRow(); }
+
+constexpr int Custom = 4;  // the custom exam's option in the broker edition
+
+// The set-up without its window, loaded on a course known by its counts: review items per topic
+// and items per prepared exam, missing counts 5. The exam state is the program's first.
+struct SetUp {
+    explicit SetUp(const QList<int>& topicItems, const QList<int>& examItems = {})
+    {
+        text.TopicItemCounts.assign(10, {0, 5, 5});
+        for (int t = 1; t <= topicItems.size(); ++t)
+            text.TopicItemCounts[t][1] = topicItems[t - 1];
+        for (int e = 1; e <= examItems.size(); ++e)
+            text.TopicItemCounts[e][2] = examItems[e - 1];
+        exam.ExamTopics.assign(9, true);
+        setup.load(std::vector<int>(size_t(edition.TrackedSlotCount()) + 1, 0));
+    }
+    const Edition& edition = vestoraEdition();
+    ExamState exam;
+    TextStore text;
+    ExamSetup setup{exam, text, edition};
+};
 
 // The set-up opens on the first exam not yet finished; the user then picks the custom exam.
 void openCustom(ExamRig& rig)
@@ -109,6 +131,29 @@ private slots:
         topicBox(rig, 1)->setChecked(true);
         QCOMPARE(poolLabel(rig), "Items Available in Pool:   40");
         QVERIFY(setUpButton(rig, 0)->isEnabled());
+    }
+
+    void theCustomSizeStaysWithinThePool_data()
+    {
+        QTest::addColumn<int>("pool");  // review items of the topics ticked
+        QTest::addColumn<int>("asked");
+        QTest::addColumn<int>("option");
+        QTest::addColumn<int>("kept");
+        QTest::newRow("300 from 280") << 280 << 300 << Custom << 280;
+        QTest::newRow("the whole pool") << 280 << 280 << Custom << 280;
+        QTest::newRow("an empty pool keeps the choice") << 0 << 300 << Custom << 300;
+        QTest::newRow("a prepared exam's size is its own") << 280 << 300 << 0 << 300;
+    }
+    void theCustomSizeStaysWithinThePool()
+    {
+        QFETCH(int, pool);
+        QFETCH(int, asked);
+        QFETCH(int, option);
+        QFETCH(int, kept);
+        SetUp s({pool, 0, 0, 0, 0, 0, 0, 0});
+        s.setup.choose(option);
+        s.setup.chooseSize(asked - 1);
+        QCOMPARE(s.setup.sizeRow() + 1, kept);
     }
 
     void questionCountFollowsAShrinkingPool()
