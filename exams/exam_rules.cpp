@@ -112,17 +112,3 @@ QString topicCaption(int topic, const QString& title)
     const qsizetype at = title.indexOf('&');
     return basic::Str(topic) + "   " + (at < 0 ? title : title.left(at + 1) + "&" + title.mid(at + 1));
 }
-
-int poolTotal(const TextStore& text, const std::vector<bool>& checked)
-{
-    int total = 0;
-    for (size_t t = 1; t < checked.size(); ++t)
-        if (checked[t])
-            total += text.TopicItemCounts[t][1];
-    return total;
-}
-
-int clampedQuestionIndex(int listIndex, int total, bool customShown)
-{
-    return total > 0 && customShown && listIndex > total - 1 ? total - 1 : listIndex;
-}

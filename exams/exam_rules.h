@@ -1,11 +1,10 @@
 // The exam windows' rules that need no widget: building a new exam's item list, the texts of
-// the list entries, captions and labels, the countdown, and the set-up's pool and drill marks.
+// the list entries, captions and labels, the countdown, and the set-up's drill marks and captions.
 #pragma once
 
 #include "editions/edition.h"
 
 #include <QString>
-#include <vector>
 
 struct ExamState;
 struct TextStore;
@@ -50,7 +49,3 @@ bool drillsFinished(int level);
 // A topic's check-box caption: its number and title, the title's first "&" doubled so that it
 // shows as an ampersand rather than marking an access key.
 QString topicCaption(int topic, const QString& title);
-// Review items in the topics checked (checked is 1-based, one per topic).
-int poolTotal(const TextStore& text, const std::vector<bool>& checked);
-// The question list's index kept within a pool of total items while the custom exam is shown.
-int clampedQuestionIndex(int listIndex, int total, bool customShown);

@@ -14,6 +14,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
+#include <QScopedValueRollback>
 #include <QStyleOptionButton>
 #include <QStylePainter>
 #include <QVBoxLayout>
@@ -23,7 +24,6 @@
 namespace {
 constexpr int ExamSetSlot = 4;
 constexpr int ExamSetHelpPage = 10;
-constexpr int TimeEntries = 51;  // 5 to 255 minutes in steps of 5
 constexpr int NarrowestTitle = 20;  // average characters a wrapped topic title keeps on a line
 constexpr int TitleFlags = Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap | Qt::TextShowMnemonic;
 
@@ -113,10 +113,12 @@ int twoLineWidth(const QLabel* heading)
 }
 }  // namespace
 
-ExamSet::ExamSet(AppState& state) : Form(state, "ExamSet", ExamSetSlot)
+ExamSet::ExamSet(AppState& state)
+    : Form(state, "ExamSet", ExamSetSlot), setup(state.exam, state.text, state.edition)
 {
     setWindowTitle("Build Comprehensive Screening Exam");
 
+    // The buttons below the frames; Escape presses Cancel.
     Command1 = {new QPushButton("&Take Exam"), new QPushButton("&Cancel"), new QPushButton("&Help")};
     for (int i = 0; i < int(Command1.size()); ++i) {
         Command1[i]->setObjectName(QStringLiteral("Command1(%1)").arg(i));
@@ -154,9 +156,8 @@ QGroupBox* ExamSet::makeExamFrame()
     Frame5 = new QGroupBox(state.edition.ExamSetFrameCaption);
     Frame5->setObjectName("Frame5");
     auto* column = new QVBoxLayout(Frame5);
-    const QStringList captions = state.edition.ExamSetPreparedOptions + QStringList{"Custom Built by You"};
-    for (int i = 0; i < captions.size(); ++i) {
-        auto* option = new QRadioButton(captions[i]);
+    for (int i = 0; i < setup.optionCount(); ++i) {
+        auto* option = new QRadioButton(setup.optionCaption(i));
         option->setObjectName(QStringLiteral("Option3(%1)").arg(i));
         connect(option, &QRadioButton::toggled, this, [this, i](bool on) {
             if (on)
@@ -175,7 +176,9 @@ QGroupBox* ExamSet::makeApproachFrame()
     Check1 = new QCheckBox("Question Sequence Scrambled");
     Check1->setObjectName("Check1");
     Check1->setChecked(true);
+    connect(Check1, &QCheckBox::toggled, this, [this](bool on) { setup.setScrambled(on); });
     Option1 = {new QRadioButton("Structured, without Review/Skip"), new QRadioButton("Traditional, with Review/Skip")};
+    connect(Option1[0], &QRadioButton::toggled, this, [this](bool on) { setup.setStructured(on); });
     auto* column = new QVBoxLayout(Frame4);
     column->addWidget(Check1);
     for (int i = 0; i < int(Option1.size()); ++i) {
@@ -193,12 +196,12 @@ QGroupBox* ExamSet::makeTopicFrame()
     for (int t = 1; t <= state.edition.TopicCount; ++t) {
         auto* box = new TopicCheckBox;
         box->setObjectName(QStringLiteral("Check2(%1)").arg(t - 1));
-        connect(box, &QCheckBox::toggled, this, &ExamSet::UpdatePoolCount);
+        connect(box, &QCheckBox::toggled, this, [this, t](bool on) { check2Click(t, on); });
         column->addWidget(box);
         Check2.push_back(box);
     }
     column->addStretch();
-    Label2 = new QLabel("Items Available in Pool:");
+    Label2 = new QLabel;
     Label2->setObjectName("Label2");
     QFont bold = Label2->font();
     bold.setBold(true);
@@ -230,9 +233,9 @@ QGroupBox* ExamSet::makeMagnitudeFrame()
             if (item)
                 list->scrollToItem(item, QAbstractItemView::PositionAtCenter);
         });
+        connect(List1[i], &QListWidget::currentRowChanged, this, [this, i](int row) { list1Click(i, row); });
     }
     grid->setRowStretch(1, 1);
-    connect(List1[SizeList], &QListWidget::currentRowChanged, this, &ExamSet::UpdatePoolCount);
     return Frame1;
 }
 
@@ -240,112 +243,67 @@ void ExamSet::formLoad()
 {
     restorePosition();
     menuLock.emplace(state.mainMenu);
-    ExamState& exam = state.exam;
-    const Edition& edition = state.edition;
-    const int custom = edition.CustomExamNo();
-
-    for (int k = 1; k <= TimeEntries; ++k)
-        List1[TimeList]->addItem(fourWide(5 * k));
-    for (int k = 1; k <= MostTestItems; ++k)
-        List1[SizeList]->addItem(fourWide(k));
-    for (int t = 1; t <= edition.TopicCount; ++t)
-        Check2[t - 1]->setText(topicCaption(t, edition.TopicTitles[t]));
-
-    if (exam.ExamChoice == custom) {
-        for (int t = 1; t <= edition.TopicCount; ++t)
-            Check2[t - 1]->setChecked(exam.ExamTopics[t]);
-    } else {
-        for (QListWidget* list : List1)
-            list->setEnabled(false);
-        for (QCheckBox* box : Check2)
-            box->setEnabled(false);
-    }
-
-    selectOption3(exam.ExamChoice - 1);
-    if (exam.ExamChoice != custom)
-        exam.ExamItemCount = state.text.TopicItemCounts[exam.ExamChoice][2];
-    List1[TimeList]->setCurrentRow(exam.ExamTimeLimit / 5 - 1);
-    List1[SizeList]->setCurrentRow(exam.ExamItemCount - 1);
-    CustomItemCount = exam.ExamItemCount;
-    CustomTimeEntry = List1[TimeList]->currentRow() + 1;
-    Option1[exam.ExamStructured != 0 ? 0 : 1]->setChecked(true);
-    if (!exam.ExamScrambled)
-        Check1->setChecked(false);
-
-    // Drill marks: an exam drilled three times is closed.
-    for (int u = 1; u <= custom; ++u) {
-        const int level = state.settings.TopicDrillLevel[u + edition.TopicCount];
-        QRadioButton* option = Option3[u - 1];
-        option->setText(option->text() + drillSuffix(level));
-        if (drillsFinished(level)) {
-            option->setAutoExclusive(false);  // an exclusive option cannot be cleared on its own
-            option->setChecked(false);
-            option->setAutoExclusive(true);
-            option->setEnabled(false);
-        }
-    }
-    // Open on the first exam not yet finished.
-    for (int i = 0; i < int(Option3.size()); ++i) {
-        if (Option3[i]->isEnabled()) {
-            selectOption3(i);
-            break;
-        }
-    }
+    List1[TimeList]->addItems(ExamSetup::timeEntries());
+    List1[SizeList]->addItems(ExamSetup::sizeEntries());
+    for (int t = 1; t <= state.edition.TopicCount; ++t)
+        Check2[t - 1]->setText(topicCaption(t, state.edition.TopicTitles[t]));
+    setup.load(state.settings.TopicDrillLevel);
+    render();
 }
 
-void ExamSet::selectOption3(int index)
+// Setting the controls from the set-up reports back through their handlers; those changes are
+// the set-up's own and are not forwarded again.
+void ExamSet::render()
 {
-    if (Option3[index]->isChecked())
-        option3Click(index);
-    else
-        Option3[index]->setChecked(true);
+    const QScopedValueRollback quiet(rendering, true);
+    for (int i = 0; i < int(Option3.size()); ++i) {
+        Option3[i]->setText(setup.optionCaption(i));
+        Option3[i]->setEnabled(setup.optionOpen(i));
+    }
+    if (setup.chosen() >= 0)
+        Option3[setup.chosen()]->setChecked(true);
+    const bool open = setup.choicesOpen();
+    for (QListWidget* list : List1)
+        list->setEnabled(open);
+    const std::array<int, 2> rows = {setup.timeRow(), setup.sizeRow()};
+    for (int i = 0; i < int(List1.size()); ++i)
+        if (List1[i]->currentRow() != rows[i])
+            List1[i]->setCurrentRow(rows[i]);
+    for (int t = 1; t <= state.edition.TopicCount; ++t) {
+        Check2[t - 1]->setEnabled(open);
+        Check2[t - 1]->setChecked(setup.topic(t));
+    }
+    Label2->setText(setup.poolText());
+    Command1[TakeExam]->setEnabled(setup.takeOpen());
+    Option1[setup.structured() ? 0 : 1]->setChecked(true);
+    Check1->setChecked(setup.scrambled());
 }
-
-bool ExamSet::customShown() const { return Option3.back()->isChecked(); }
 
 void ExamSet::option3Click(int index)
 {
-    const ExamState& exam = state.exam;
-    if (index == state.edition.ExamSetCustomOption) {
-        for (QListWidget* list : List1)
-            list->setEnabled(true);
-        List1[TimeList]->setCurrentRow(CustomTimeEntry - 1);
-        List1[SizeList]->setCurrentRow(CustomItemCount - 1);
-        for (int t = 1; t <= state.edition.TopicCount; ++t) {
-            Check2[t - 1]->setEnabled(true);
-            Check2[t - 1]->setChecked(exam.ExamTopics[t]);
-        }
+    if (rendering)
         return;
-    }
-    // A prepared exam: keep the custom choices while they are on show, then show the exam's own.
-    if (List1[SizeList]->isEnabled()) {
-        CustomTimeEntry = List1[TimeList]->currentRow() + 1;
-        CustomItemCount = List1[SizeList]->currentRow() + 1;
-    }
-    for (QCheckBox* box : Check2) {
-        box->setChecked(true);
-        box->setEnabled(false);
-    }
-    List1[TimeList]->setCurrentRow(state.edition.ExamSetCustomListIndex);
-    List1[SizeList]->setCurrentRow(state.text.TopicItemCounts[index + 1][2] - 1);
-    Command1[TakeExam]->setEnabled(true);
-    Command1[Cancel]->setEnabled(true);
-    for (QListWidget* list : List1)
-        list->setEnabled(false);
+    setup.choose(index);
+    render();
 }
 
-void ExamSet::UpdatePoolCount()
+void ExamSet::list1Click(int index, int row)
 {
-    std::vector<bool> checked(Check2.size() + 1, false);
-    for (size_t t = 1; t < checked.size(); ++t)
-        checked[t] = Check2[t - 1]->isChecked();
-    const int total = poolTotal(state.text, checked);
-    Command1[TakeExam]->setEnabled(total > 0);
-    const int index = List1[SizeList]->currentRow();
-    const int kept = clampedQuestionIndex(index, total, customShown());
-    if (kept != index)
-        List1[SizeList]->setCurrentRow(kept);
-    Label2->setText("Items Available in Pool: " + fourWide(total));
+    if (rendering)
+        return;
+    if (index == TimeList)
+        setup.chooseTime(row);
+    else
+        setup.chooseSize(row);
+    render();
+}
+
+void ExamSet::check2Click(int topic, bool on)
+{
+    if (rendering)
+        return;
+    setup.setTopic(topic, on);
+    render();
 }
 
 void ExamSet::command1Click(int index)
@@ -359,18 +317,7 @@ void ExamSet::command1Click(int index)
 
 void ExamSet::takeExam()
 {
-    ExamState& exam = state.exam;
-    exam.ExamTimeLimit = (List1[TimeList]->currentRow() + 1) * 5;
-    exam.ExamItemCount = List1[SizeList]->currentRow() + 1;
-    for (int t = 1; t <= state.edition.TopicCount; ++t)
-        exam.ExamTopics[t] = Check2[t - 1]->isChecked();
-    for (int i = 0; i < int(Option3.size()); ++i)
-        if (Option3[i]->isChecked())
-            exam.ExamChoice = i + 1;
-    exam.ExamKind = exam.ExamChoice;
-    exam.ExamStructured = Option1[0]->isChecked() ? 1 : 0;
-    exam.ExamScrambled = Check1->isChecked();
-
+    setup.takeExam();
     AppState& shared = state;  // this window is closed next
     shared.forms.unload("ExamSet");
     shared.forms.unload("ExamTest");  // so that the exam starts afresh

@@ -1,7 +1,9 @@
 // ExamSet: choosing a prepared or custom-built mock exam, its time limit, size, topics and
-// approach, then handing the choices to the exam window.
+// approach, then handing the choices to the exam window. The choices and their rules are the
+// ExamSetup beside it; the window shows them and forwards the user's clicks.
 #pragma once
 
+#include "exams/exam_setup_model.h"
 #include "shell/form.h"
 #include "shell/main_menu_link.h"
 
@@ -32,11 +34,11 @@ private:
     QGroupBox* makeMagnitudeFrame();
 
     void option3Click(int index);
-    void selectOption3(int index);  // runs the option's click even when it is already selected
-    void UpdatePoolCount();
+    void list1Click(int index, int row);
+    void check2Click(int topic, bool on);
     void command1Click(int index);
     void takeExam();
-    bool customShown() const;
+    void render();
 
     enum Button { TakeExam, Cancel, HelpButton };
     enum List { TimeList, SizeList };
@@ -54,7 +56,7 @@ private:
     QGroupBox* Frame3 = nullptr;
     QGroupBox* Frame1 = nullptr;
 
-    int CustomTimeEntry = 0;  // the custom exam's time entry (list index + 1), kept while a prepared exam shows
-    int CustomItemCount = 0;
+    ExamSetup setup;
+    bool rendering = false;  // the controls are being set from the set-up, not by the user
     std::optional<MainMenuLock> menuLock;  // from load to unload
 };

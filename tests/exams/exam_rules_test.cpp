@@ -1,5 +1,5 @@
-// The exam clock at the edges of its warning and expiry, a new prepared exam's items, the drill
-// marks and the custom size against its pool.
+// The exam clock at the edges of its warning and expiry, a new prepared exam's items and the
+// drill marks.
 #include "exams/exam_rules.h"
 #include "shell/app_state.h"
 #include "tests/support/test_main.h"
@@ -95,14 +95,6 @@ private slots:
         QVERIFY(!drillsFinished(2));
         QCOMPARE(drillSuffix(3), " - Finished");
         QVERIFY(drillsFinished(3));
-    }
-
-    void theCustomSizeShrinksToThePool()
-    {
-        QCOMPARE(clampedQuestionIndex(299, 280, true), 279);  // 300 questions from a pool of 280
-        QCOMPARE(clampedQuestionIndex(279, 280, true), 279);
-        QCOMPARE(clampedQuestionIndex(299, 0, true), 299);    // an empty pool keeps the choice
-        QCOMPARE(clampedQuestionIndex(299, 280, false), 299); // a prepared exam's size is its own
     }
 };
 

@@ -1,6 +1,7 @@
-// The exam set-up: drill marks and closed exams, the lists, topic captions, the pool count and
-// its hold on the question count, the custom choices kept across prepared exams, and handing
-// the choices to the exam window.
+// The exam set-up: drill marks and closed exams, the lists and topic captions, and handing the
+// choices to the exam window; on the set-up alone, without its window, the pool count and its
+// hold on the question count and the custom choices kept across prepared exams.
+#include "exams/exam_setup_model.h"
 #include "tests/exams/exam_rig.h"
 #include "tests/support/test_main.h"
 
@@ -26,7 +27,27 @@ QPushButton* setUpButton(const ExamRig& rig, int i)
 }
 QString poolLabel(const ExamRig& rig) { return rig.control<QLabel>("ExamSet", "Label2")->text(); }
 QString selected(const ExamRig& rig, int list) { return rig.list("ExamSet", list)->currentItem()->text(); }
-int row(const ExamRig& rig, int list) { return rig.list("ExamSet", list)->currentRow(); }
+
+constexpr int Custom = 4;  // the custom exam's option in the broker edition
+
+// The set-up without its window, loaded on a course known by its counts: review items per topic
+// and items per prepared exam, missing counts 5. The exam state is the program's first.
+struct SetUp {
+    explicit SetUp(const QList<int>& topicItems, const QList<int>& examItems = {})
+    {
+        text.TopicItemCounts.assign(10, {0, 5, 5});
+        for (int t = 1; t <= topicItems.size(); ++t)
+            text.TopicItemCounts[t][1] = topicItems[t - 1];
+        for (int e = 1; e <= examItems.size(); ++e)
+            text.TopicItemCounts[e][2] = examItems[e - 1];
+        exam.ExamTopics.assign(9, true);
+        setup.load(std::vector<int>(size_t(edition.TrackedSlotCount()) + 1, 0));
+    }
+    const Edition& edition = vestoraEdition();
+    ExamState exam;
+    TextStore text;
+    ExamSetup setup{exam, text, edition};
+};
 
 // The set-up opens on the first exam not yet finished; the user then picks the custom exam.
 void openCustom(ExamRig& rig)
@@ -98,66 +119,86 @@ private slots:
 
     void poolCountEnablesTakeExam()
     {
-        ExamRig rig(vestoraEdition(), {30, 40});
-        openCustom(rig);
-        QVERIFY(option3(rig, 4)->isChecked());
-        QCOMPARE(poolLabel(rig), "Items Available in Pool:  100");
-        for (int t = 0; t < 8; ++t)
-            topicBox(rig, t)->setChecked(false);
-        QCOMPARE(poolLabel(rig), "Items Available in Pool:    0");
-        QVERIFY(!setUpButton(rig, 0)->isEnabled());
-        topicBox(rig, 1)->setChecked(true);
-        QCOMPARE(poolLabel(rig), "Items Available in Pool:   40");
-        QVERIFY(setUpButton(rig, 0)->isEnabled());
+        SetUp s({30, 40});
+        s.setup.choose(Custom);
+        QCOMPARE(s.setup.poolText(), "Items Available in Pool:  100");
+        for (int t = 1; t <= 8; ++t)
+            s.setup.setTopic(t, false);
+        QCOMPARE(s.setup.poolText(), "Items Available in Pool:    0");
+        QVERIFY(!s.setup.takeOpen());
+        s.setup.setTopic(2, true);
+        QCOMPARE(s.setup.poolText(), "Items Available in Pool:   40");
+        QVERIFY(s.setup.takeOpen());
+    }
+
+    void theCustomSizeStaysWithinThePool_data()
+    {
+        QTest::addColumn<int>("pool");  // review items of the topics ticked
+        QTest::addColumn<int>("asked");
+        QTest::addColumn<int>("option");
+        QTest::addColumn<int>("kept");
+        QTest::newRow("300 from 280") << 280 << 300 << Custom << 280;
+        QTest::newRow("the whole pool") << 280 << 280 << Custom << 280;
+        QTest::newRow("one above the pool") << 40 << 41 << Custom << 40;
+        QTest::newRow("an empty pool keeps the choice") << 0 << 300 << Custom << 300;
+        QTest::newRow("a prepared exam's size is its own") << 280 << 300 << 0 << 300;
+    }
+    void theCustomSizeStaysWithinThePool()
+    {
+        QFETCH(int, pool);
+        QFETCH(int, asked);
+        QFETCH(int, option);
+        QFETCH(int, kept);
+        SetUp s({pool, 0, 0, 0, 0, 0, 0, 0});
+        s.setup.choose(option);
+        s.setup.chooseSize(asked - 1);
+        QCOMPARE(s.setup.sizeRow() + 1, kept);
     }
 
     void questionCountFollowsAShrinkingPool()
     {
-        ExamRig rig(vestoraEdition(), {100, 100, 100, 100, 20, 20, 20, 20});
-        openCustom(rig);
-        rig.list("ExamSet", 1)->setCurrentRow(299);
-        topicBox(rig, 0)->setChecked(false);  // 380 left
-        QCOMPARE(row(rig, 1), 299);
-        topicBox(rig, 1)->setChecked(false);  // 280
-        QCOMPARE(selected(rig, 1), " 280");
-        topicBox(rig, 2)->setChecked(false);
-        topicBox(rig, 3)->setChecked(false);  // 80
-        QCOMPARE(selected(rig, 1), "  80");
-        topicBox(rig, 3)->setChecked(true);   // growing again changes nothing
-        QCOMPARE(selected(rig, 1), "  80");
+        SetUp s({100, 100, 100, 100, 20, 20, 20, 20});
+        s.setup.choose(Custom);
+        s.setup.chooseSize(299);
+        s.setup.setTopic(1, false);  // 380 left
+        QCOMPARE(s.setup.sizeRow(), 299);
+        s.setup.setTopic(2, false);  // 280
+        QCOMPARE(s.setup.sizeRow(), 279);
+        s.setup.setTopic(3, false);
+        s.setup.setTopic(4, false);  // 80
+        QCOMPARE(s.setup.sizeRow(), 79);
+        s.setup.setTopic(4, true);   // growing again changes nothing
+        QCOMPARE(s.setup.sizeRow(), 79);
     }
 
     void customChoicesSurviveAPreparedExam()
     {
-        ExamRig rig(vestoraEdition(), {}, {100});
-        openCustom(rig);
-        rig.list("ExamSet", 0)->setCurrentRow(11);  // 60 minutes
-        rig.list("ExamSet", 1)->setCurrentRow(19);  // 20 questions
-        topicBox(rig, 2)->setChecked(false);        // ticked only, not taken
+        SetUp s({}, {100});
+        s.setup.choose(Custom);
+        s.setup.chooseTime(11);  // 60 minutes
+        s.setup.chooseSize(19);  // 20 questions
+        s.setup.setTopic(3, false);  // ticked only, not taken
 
-        option3(rig, 0)->setChecked(true);
-        QCOMPARE(selected(rig, 0), " 150");
-        QCOMPARE(selected(rig, 1), " 100");
-        QVERIFY(topicBox(rig, 2)->isChecked());
-        QVERIFY(!topicBox(rig, 2)->isEnabled());
-        option3(rig, 1)->setChecked(true);  // a second prepared exam keeps them too
+        s.setup.choose(0);
+        QCOMPARE(s.setup.timeRow(), 29);  // 150 minutes
+        QCOMPARE(s.setup.sizeRow(), 99);
+        QVERIFY(s.setup.topic(3));
+        QVERIFY(!s.setup.choicesOpen());
+        s.setup.choose(1);  // a second prepared exam keeps them too
 
-        option3(rig, 4)->setChecked(true);
-        QCOMPARE(selected(rig, 0), "  60");
-        QCOMPARE(selected(rig, 1), "  20");
-        QVERIFY(topicBox(rig, 2)->isChecked());  // as the exam state holds the topics
-        QVERIFY(rig.list("ExamSet", 1)->isEnabled());
+        s.setup.choose(Custom);
+        QCOMPARE(s.setup.timeRow(), 11);
+        QCOMPARE(s.setup.sizeRow(), 19);
+        QVERIFY(s.setup.topic(3));  // as the exam state holds the topics
+        QVERIFY(s.setup.choicesOpen());
     }
 
     void afterAPreparedExamTheCustomOptionOffersItsSize()
     {
-        ExamRig rig(vestoraEdition(), {20, 20, 20, 20, 20, 20, 20, 20}, {100});
-        rig.state.exam.ExamChoice = 1;
-        rig.state.exam.ExamTimeLimit = 150;
-        rig.show("ExamSet");
-        option3(rig, 4)->setChecked(true);
-        QCOMPARE(selected(rig, 0), " 150");
-        QCOMPARE(selected(rig, 1), " 100");
+        SetUp s({20, 20, 20, 20, 20, 20, 20, 20}, {100});
+        s.setup.choose(Custom);
+        QCOMPARE(s.setup.timeRow(), 29);
+        QCOMPARE(s.setup.sizeRow(), 99);
     }
 
     void praxellePreparedExamsRunLonger()
