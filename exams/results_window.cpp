@@ -30,7 +30,41 @@ Results::Results(AppState& state) : Form(state, "Results", ResultsSlot)
 {
     setWindowTitle(state.edition.ResultsCaption);
 
-    // The positions, in a fixed-pitch font so that the letters line up under the frame's caption.
+    // The shown item, with the placeholder that sets its right margin.
+    Item = new RtfPane("Shape2");
+
+    // The command buttons.
+    const std::array<const char*, 7> captions = {"&Sort", "&Print", "N&oteBook", "&Help", "&Done", "C&alculator",
+                                                 "&View Picture"};
+    for (int i = 0; i < int(Command1.size()); ++i) {
+        Command1[i] = new QPushButton(captions[i]);
+        Command1[i]->setObjectName(QStringLiteral("Command1(%1)").arg(i));
+        Command1[i]->setAutoDefault(false);
+        connect(Command1[i], &QPushButton::clicked, this, [this, i] { command1Click(i); });
+    }
+
+    // Layout: the list above the summary on the left, the item on the right, the buttons below.
+    auto* left = new QVBoxLayout;
+    left->addWidget(makeListFrame(), 1);
+    left->addWidget(makeSummaryFrame());
+    auto* panes = new QHBoxLayout;
+    panes->addLayout(left);
+    panes->addWidget(Item, 1);
+    auto* buttons = new QHBoxLayout;
+    for (int i : {SortButton, PrintButton, PictureButton, NotebookButton, CalculatorButton})
+        buttons->addWidget(Command1[i]);
+    buttons->addStretch();
+    buttons->addWidget(Command1[HelpButton]);
+    buttons->addWidget(Command1[DoneButton]);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(panes, 1);
+    layout->addLayout(buttons);
+    resize(900, 640);
+}
+
+// The positions, in a fixed-pitch font so that the letters line up under the frame's caption.
+QGroupBox* Results::makeListFrame()
+{
     List1 = new QListWidget;
     List1->setObjectName("List1");
     List1->setFont(fixedPitchFont(10));
@@ -39,11 +73,12 @@ Results::Results(AppState& state) : Form(state, "Results", ResultsSlot)
     Frame2 = new QGroupBox("Answer: Correct  Yours");
     Frame2->setObjectName("Frame2");
     (new QVBoxLayout(Frame2))->addWidget(List1);
+    return Frame2;
+}
 
-    // The shown item, with the placeholder that sets its right margin.
-    Item = new RtfPane("Shape2");
-
-    // The scoring summary; the line sets the total off from the two counts above it.
+// The scoring summary; the line sets the total off from the two counts above it.
+QGroupBox* Results::makeSummaryFrame()
+{
     Frame1 = new QGroupBox(ScoringSummaryCaption);
     Frame1->setObjectName("Frame1");
     auto* summary = new QVBoxLayout(Frame1);
@@ -60,34 +95,7 @@ Results::Results(AppState& state) : Form(state, "Results", ResultsSlot)
         }
         summary->addWidget(Label1[i]);
     }
-
-    // The command buttons.
-    const std::array<const char*, 7> captions = {"&Sort", "&Print", "N&oteBook", "&Help", "&Done", "C&alculator",
-                                                 "&View Picture"};
-    for (int i = 0; i < int(Command1.size()); ++i) {
-        Command1[i] = new QPushButton(captions[i]);
-        Command1[i]->setObjectName(QStringLiteral("Command1(%1)").arg(i));
-        Command1[i]->setAutoDefault(false);
-        connect(Command1[i], &QPushButton::clicked, this, [this, i] { command1Click(i); });
-    }
-
-    // Layout: the list above the summary on the left, the item on the right, the buttons below.
-    auto* left = new QVBoxLayout;
-    left->addWidget(Frame2, 1);
-    left->addWidget(Frame1);
-    auto* panes = new QHBoxLayout;
-    panes->addLayout(left);
-    panes->addWidget(Item, 1);
-    auto* buttons = new QHBoxLayout;
-    for (int i : {SortButton, PrintButton, PictureButton, NotebookButton, CalculatorButton})
-        buttons->addWidget(Command1[i]);
-    buttons->addStretch();
-    buttons->addWidget(Command1[HelpButton]);
-    buttons->addWidget(Command1[DoneButton]);
-    auto* layout = new QVBoxLayout(this);
-    layout->addLayout(panes, 1);
-    layout->addLayout(buttons);
-    resize(900, 640);
+    return Frame1;
 }
 
 void Results::formLoad()

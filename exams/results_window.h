@@ -26,6 +26,8 @@ protected:
     void formUnload() override;
 
 private:
+    QGroupBox* makeListFrame();
+    QGroupBox* makeSummaryFrame();
     void fillList();
     void list1Click(int row);
     void ShowResultItem(int n);

@@ -49,25 +49,60 @@ Viewing::Viewing(AppState& state) : Form(state, "Viewing", 15)
 {
     setWindowTitle("View Text");
 
-    // The text panes: the glossary heading above the body, with the body's margin placeholder.
+    // The headings: the reading's line, or the glossary's term above its definition.
+    Label1 = new QLabel;
+    Label1->setObjectName("Label1");
     RichTextBox2 = new RichTextBox;
     RichTextBox2->setObjectName("RichTextBox2");
     RichTextBox2->setReadOnlyPane(true);
     RichTextBox2->setFixedHeight(46);
     RichTextBox2->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    RichTextBox1 = new RichTextBox;
-    RichTextBox1->setObjectName("RichTextBox1");
-    RichTextBox1->setReadOnlyPane(true);
-    Shape1 = makeMarginShape(RichTextBox1);
-    Label1 = new QLabel;
-    Label1->setObjectName("Label1");
 
+    // The glossary's terms.
     List1 = new QListWidget;
     List1->setObjectName("List1");
     List1->setUniformItemSizes(true);  // every term is one line: the long list is not measured entry by entry
     connect(List1, &QListWidget::currentRowChanged, this, &Viewing::ShowEntry);
 
-    // The letter buttons, two rows of thirteen.
+    // The command buttons.
+    const std::array<const char*, 7> captions = {"&Print", "N&otebook", "&Done", "&Help", "&Find Next", "&Cancel", "&Find"};
+    for (int i = 0; i < 7; ++i) {
+        Command1[i] = makeButton(captions[i], QStringLiteral("Command1(%1)").arg(i));
+        connect(Command1[i], &QPushButton::clicked, this, [this, i] { commandClick(i); });
+    }
+
+    // Layout: heading, body, list, letters, find panel, buttons. The body and the list share the
+    // height as 2000 to 3700, and give up room to the find panel, so that the window opens and
+    // stays within a small screen.
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(Label1);
+    layout->addWidget(RichTextBox2);
+    layout->addLayout(makeBody(), 2000);
+    layout->addWidget(List1, 3700);
+    layout->addWidget(makeLetterFrame());
+    layout->addWidget(makeFindFrame());
+    layout->addLayout(makeButtonRow());
+    resize(560, 520);
+    setCancelButton(Command1[Cancel]);  // Escape closes the find panel while it is open
+}
+
+// The body pane over its margin placeholder.
+QLayout* Viewing::makeBody()
+{
+    RichTextBox1 = new RichTextBox;
+    RichTextBox1->setObjectName("RichTextBox1");
+    RichTextBox1->setReadOnlyPane(true);
+    Shape1 = makeMarginShape(RichTextBox1);
+    auto* body = new QVBoxLayout;
+    body->setSpacing(0);
+    body->addWidget(RichTextBox1);
+    body->addWidget(Shape1);
+    return body;
+}
+
+// The letter buttons, two rows of thirteen.
+QFrame* Viewing::makeLetterFrame()
+{
     Frame2 = new QFrame;
     Frame2->setObjectName("Frame2");
     auto* letters = new QGridLayout(Frame2);
@@ -81,25 +116,36 @@ Viewing::Viewing(AppState& state) : Form(state, "Viewing", 15)
         connect(Command3[k], &QPushButton::clicked, this, [this, k] { letterClick(k); });
         letters->addWidget(Command3[k], k / 13, k % 13);
     }
+    return Frame2;
+}
 
-    // The command buttons.
-    const std::array<const char*, 7> captions = {"&Print", "N&otebook", "&Done", "&Help", "&Find Next", "&Cancel", "&Find"};
-    for (int i = 0; i < 7; ++i) {
-        Command1[i] = makeButton(captions[i], QStringLiteral("Command1(%1)").arg(i));
-        connect(Command1[i], &QPushButton::clicked, this, [this, i] { commandClick(i); });
-    }
-
-    // The find panel.
+// The find panel: the text with Find Next and Cancel, and where and how to search.
+QGroupBox* Viewing::makeFindFrame()
+{
     Frame1 = new QGroupBox("Find What?");
     Frame1->setObjectName("Frame1");
     Text2 = new QLineEdit;
     Text2->setObjectName("Text2");
     connect(Text2, &QLineEdit::textChanged, this, &Viewing::text2Change);
     connect(Text2, &QLineEdit::returnPressed, Command1[FindNext], &QPushButton::click);
-    const std::array<const char*, 3> searchCaptions = {"Search Terms", "Search Definitions", "Search Both"};
+    auto* findRow = new QHBoxLayout;
+    findRow->addWidget(Text2, 1);
+    findRow->addWidget(Command1[FindNext]);
+    findRow->addWidget(Command1[Cancel]);
+    auto* findLayout = new QVBoxLayout(Frame1);
+    findLayout->addLayout(findRow);
+    findLayout->addLayout(makeSearchOptions());
+    Frame1->hide();
+    return Frame1;
+}
+
+// Where to search, and whether the case must match.
+QLayout* Viewing::makeSearchOptions()
+{
+    const std::array<const char*, 3> captions = {"Search Terms", "Search Definitions", "Search Both"};
     auto* options = new QHBoxLayout;
     for (int i = 0; i < 3; ++i) {
-        Option1[i] = new QRadioButton(searchCaptions[i]);
+        Option1[i] = new QRadioButton(captions[i]);
         Option1[i]->setObjectName(QStringLiteral("Option1(%1)").arg(i));
         options->addWidget(Option1[i]);
     }
@@ -107,37 +153,18 @@ Viewing::Viewing(AppState& state) : Form(state, "Viewing", 15)
     Check1 = new QCheckBox("Match Case");
     Check1->setObjectName("Check1");
     options->addWidget(Check1);
-    auto* findRow = new QHBoxLayout;
-    findRow->addWidget(Text2, 1);
-    findRow->addWidget(Command1[FindNext]);
-    findRow->addWidget(Command1[Cancel]);
-    auto* findLayout = new QVBoxLayout(Frame1);
-    findLayout->addLayout(findRow);
-    findLayout->addLayout(options);
-    Frame1->hide();
+    return options;
+}
 
-    // Layout: heading, body, list, letters, find panel, buttons. The body and the list share the
-    // height as 2000 to 3700, and give up room to the find panel, so that the window opens and
-    // stays within a small screen.
-    auto* body = new QVBoxLayout;
-    body->setSpacing(0);
-    body->addWidget(RichTextBox1);
-    body->addWidget(Shape1);
+// The buttons under the window; Done stands apart on the right.
+QLayout* Viewing::makeButtonRow()
+{
     auto* buttons = new QHBoxLayout;
     for (int i : {Print, Find, Notebook, HelpButton})
         buttons->addWidget(Command1[i]);
     buttons->addStretch();
     buttons->addWidget(Command1[Done]);
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(Label1);
-    layout->addWidget(RichTextBox2);
-    layout->addLayout(body, 2000);
-    layout->addWidget(List1, 3700);
-    layout->addWidget(Frame2);
-    layout->addWidget(Frame1);
-    layout->addLayout(buttons);
-    resize(560, 520);
-    setCancelButton(Command1[Cancel]);  // Escape closes the find panel while it is open
+    return buttons;
 }
 
 void Viewing::formLoad()

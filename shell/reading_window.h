@@ -14,6 +14,7 @@ class QCheckBox;
 class QFrame;
 class QGroupBox;
 class QLabel;
+class QLayout;
 class QLineEdit;
 class QListWidget;
 class QPushButton;
@@ -34,6 +35,11 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;  // letters typed on a letter button
 
 private:
+    QLayout* makeBody();
+    QFrame* makeLetterFrame();
+    QGroupBox* makeFindFrame();
+    QLayout* makeSearchOptions();
+    QLayout* makeButtonRow();
     void loadReadingText();
     void loadGlossary();
     void ShowEntry();

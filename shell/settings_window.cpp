@@ -36,39 +36,11 @@ Preferences::Preferences(AppState& state) : Form(state, "Preferences", Preferenc
 {
     setWindowTitle("Review Test Options");
 
-    // Controls: each check box with its icon, shown while the box is on.
-    Check1 = new QCheckBox("Scramble Order of Questions");
-    Check2 = new QCheckBox("Sound On");
-    Check3 = new QCheckBox("Activate Timer During Questioning");
-    Check5 = new QCheckBox("Include Progress Report");
-    Picture1 = steady(new QLabel, "Picture1");
-    Picture2 = steady(new QLabel, "Picture2");
-    Picture3 = steady(new QLabel, "Picture3");
-    Picture5 = steady(new QLabel, "Picture5");
-    const std::array<std::pair<QCheckBox*, QLabel*>, 4> boxes = {
-        {{Check1, Picture1}, {Check2, Picture2}, {Check3, Picture3}, {Check5, Picture5}}};
-    const std::array<QStyle::StandardPixmap, 4> icons = {QStyle::SP_BrowserReload, QStyle::SP_MediaVolume,
-                                                         QStyle::SP_MediaPlay, QStyle::SP_FileDialogContentsView};
-    const QStringList boxNames = {"Check1", "Check2", "Check3", "Check5"};
-    for (int i = 0; i < int(boxes.size()); ++i) {
-        auto [box, icon] = boxes[i];
-        box->setObjectName(boxNames[i]);
-        icon->setPixmap(style()->standardIcon(icons[i]).pixmap(24, 24));
-        connect(box, &QCheckBox::toggled, this, [this, box, icon](bool on) { checkClick(box, icon, on); });
-    }
+    // Controls: each check box with its icon, shown while the box is on, and the pass mark.
+    makeCheckBoxes();
+    makePassMark();
 
-    // The pass mark, shown with the progress report only.
-    Text1 = steady(new QLineEdit, "Text1");
-    Text1->setFixedWidth(64);
-    Text1->setAlignment(Qt::AlignRight);
-    Label2 = {steady(new QLabel("Passing Grade: It is recommended that you set this higher than your "
-                                "licensing exam requirements."),
-                     "Label2(0)"),
-              steady(new QLabel("%"), "Label2(1)")};
-    Label2[0]->setWordWrap(true);
-    connect(Text1, &QLineEdit::textEdited, this, [this] { PrefsChanged = true; });
-    connect(Text1, &QLineEdit::textChanged, this, &Preferences::text1Change);
-
+    // The buttons.
     Command1 = new QPushButton("&Save");
     Command2 = new QPushButton("&Cancel");
     Command3 = new QPushButton("&Help");
@@ -83,6 +55,62 @@ Preferences::Preferences(AppState& state) : Form(state, "Preferences", Preferenc
             [this] { showHelp(this->state, PreferencesHelpPage, Forms::Modal); });
 
     // Layout: the options in a frame, the buttons below.
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(Command3);
+    buttons->addStretch();
+    buttons->addWidget(Command1);
+    buttons->addWidget(Command2);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(makeOptionFrame());
+    layout->addLayout(buttons);
+    setMinimumWidth(420);
+}
+
+std::array<std::pair<QCheckBox*, QLabel*>, 4> Preferences::checkBoxes() const
+{
+    return {{{Check1, Picture1}, {Check2, Picture2}, {Check3, Picture3}, {Check5, Picture5}}};
+}
+
+void Preferences::makeCheckBoxes()
+{
+    Check1 = new QCheckBox("Scramble Order of Questions");
+    Check2 = new QCheckBox("Sound On");
+    Check3 = new QCheckBox("Activate Timer During Questioning");
+    Check5 = new QCheckBox("Include Progress Report");
+    Picture1 = steady(new QLabel, "Picture1");
+    Picture2 = steady(new QLabel, "Picture2");
+    Picture3 = steady(new QLabel, "Picture3");
+    Picture5 = steady(new QLabel, "Picture5");
+    const std::array<QStyle::StandardPixmap, 4> icons = {QStyle::SP_BrowserReload, QStyle::SP_MediaVolume,
+                                                         QStyle::SP_MediaPlay, QStyle::SP_FileDialogContentsView};
+    const QStringList boxNames = {"Check1", "Check2", "Check3", "Check5"};
+    const auto boxes = checkBoxes();
+    for (int i = 0; i < int(boxes.size()); ++i) {
+        auto [box, icon] = boxes[i];
+        box->setObjectName(boxNames[i]);
+        icon->setPixmap(style()->standardIcon(icons[i]).pixmap(24, 24));
+        connect(box, &QCheckBox::toggled, this, [this, box, icon](bool on) { checkClick(box, icon, on); });
+    }
+}
+
+// The pass mark, shown with the progress report only.
+void Preferences::makePassMark()
+{
+    Text1 = steady(new QLineEdit, "Text1");
+    Text1->setFixedWidth(64);
+    Text1->setAlignment(Qt::AlignRight);
+    Label2 = {steady(new QLabel("Passing Grade: It is recommended that you set this higher than your "
+                                "licensing exam requirements."),
+                     "Label2(0)"),
+              steady(new QLabel("%"), "Label2(1)")};
+    Label2[0]->setWordWrap(true);
+    connect(Text1, &QLineEdit::textEdited, this, [this] { PrefsChanged = true; });
+    connect(Text1, &QLineEdit::textChanged, this, &Preferences::text1Change);
+}
+
+// The frame of options: the icons in a narrow column before their boxes, the pass mark under them.
+QFrame* Preferences::makeOptionFrame()
+{
     Frame1 = new QFrame;
     Frame1->setObjectName("Frame1");
     Frame1->setFrameShape(QFrame::StyledPanel);
@@ -91,6 +119,7 @@ Preferences::Preferences(AppState& state) : Form(state, "Preferences", Preferenc
     grid->setHorizontalSpacing(10);
     grid->setVerticalSpacing(10);
     grid->setColumnMinimumWidth(0, 24);
+    const auto boxes = checkBoxes();
     for (int i = 0; i < int(boxes.size()); ++i) {
         grid->addWidget(boxes[i].second, i, 0);
         grid->addWidget(boxes[i].first, i, 1);
@@ -101,16 +130,7 @@ Preferences::Preferences(AppState& state) : Form(state, "Preferences", Preferenc
     passMark->addStretch();
     grid->addWidget(Label2[0], 4, 1);
     grid->addLayout(passMark, 5, 1);
-
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(Command3);
-    buttons->addStretch();
-    buttons->addWidget(Command1);
-    buttons->addWidget(Command2);
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(Frame1);
-    layout->addLayout(buttons);
-    setMinimumWidth(420);
+    return Frame1;
 }
 
 void Preferences::formLoad()

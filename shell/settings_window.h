@@ -6,6 +6,7 @@
 #include "shell/form.h"
 
 #include <array>
+#include <utility>
 
 class QCheckBox;
 class QFrame;
@@ -27,6 +28,10 @@ protected:
     void formUnload() override;  // asks about unsaved changes
 
 private:
+    std::array<std::pair<QCheckBox*, QLabel*>, 4> checkBoxes() const;  // each box with its icon
+    void makeCheckBoxes();
+    void makePassMark();
+    QFrame* makeOptionFrame();
     void checkClick(QCheckBox* box, QLabel* icon, bool on);
     void text1Change();
     Settings chosenSettings() const;  // the settings as the controls set them

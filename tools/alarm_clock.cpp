@@ -100,7 +100,39 @@ AlarmForm::AlarmForm(AppState& state)
 {
     setWindowTitle(Caption);
 
-    // The clock, and the setting with the bell shown while the alarm waits.
+    // The command buttons; AutoSet stands with the minute choices.
+    const std::array<const char*, 4> captions = {"Set &Alarm", "Set &Clock", "&Done", "Auto&Set"};
+    for (int i = 0; i < int(Command1.size()); ++i) {
+        Command1[i] = new QPushButton(captions[i]);
+        Command1[i]->setObjectName(QStringLiteral("Command1(%1)").arg(i));
+        connect(Command1[i], &QPushButton::clicked, this, [this, i] { command1Click(i); });
+    }
+
+    // The clock's tick.
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName("Timer1");
+    Timer1->setInterval(TickInterval);
+    connect(Timer1, &QTimer::timeout, this, &AlarmForm::timer1Timer);
+
+    // Layout: the clock over the setting, the two frames side by side, the buttons below.
+    auto* frames = new QHBoxLayout;
+    frames->addWidget(makeChoiceFrame(), 1);
+    frames->addWidget(makeDisplayFrame(), 1);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(Command1[SetAlarm]);
+    buttons->addWidget(Command1[SetClock]);
+    buttons->addStretch();
+    buttons->addWidget(Command1[Done]);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(makeClock());
+    layout->addLayout(makeSettingRow());
+    layout->addLayout(frames, 1);
+    layout->addLayout(buttons);
+    resize(440, 360);
+}
+
+QLabel* AlarmForm::makeClock()
+{
     lblTime = new QLabel;
     lblTime->setObjectName("lblTime");
     lblTime->setAlignment(Qt::AlignCenter);
@@ -108,6 +140,12 @@ AlarmForm::AlarmForm(AppState& state)
     clockFont.setPointSize(26);
     clockFont.setBold(true);
     lblTime->setFont(clockFont);
+    return lblTime;
+}
+
+// The setting, centred, with the bell shown while the alarm waits.
+QLayout* AlarmForm::makeSettingRow()
+{
     Label1 = new QLabel;
     Label1->setObjectName("Label1");
     Label1->setMinimumWidth(110);
@@ -118,60 +156,41 @@ AlarmForm::AlarmForm(AppState& state)
     steady.setRetainSizeWhenHidden(true);  // the setting does not jump when the bell goes
     Image1->setSizePolicy(steady);
     Image1->hide();
-
-    // The minute choices and AutoSet; a double-click on a choice sets it at once.
-    Frame2 = new QGroupBox("Set alarm to sound in:");
-    Frame2->setObjectName("Frame2");
-    List1 = new QListWidget;
-    List1->setObjectName("List1");
-    connect(List1, &QListWidget::itemDoubleClicked, this, &AlarmForm::autoSetClick);
-
-    // What the caption shows while the window is minimised.
-    Frame1 = new QGroupBox("Time display when minimized");
-    Frame1->setObjectName("Frame1");
-    Option1 = {new QRadioButton("Clock"), new QRadioButton("Alarm Setting")};
-
-    const std::array<const char*, 4> captions = {"Set &Alarm", "Set &Clock", "&Done", "Auto&Set"};
-    for (int i = 0; i < int(Command1.size()); ++i) {
-        Command1[i] = new QPushButton(captions[i]);
-        Command1[i]->setObjectName(QStringLiteral("Command1(%1)").arg(i));
-        connect(Command1[i], &QPushButton::clicked, this, [this, i] { command1Click(i); });
-    }
-    for (int i = 0; i < int(Option1.size()); ++i)
-        Option1[i]->setObjectName(QStringLiteral("Option1(%1)").arg(i));
-
-    Timer1 = new QTimer(this);
-    Timer1->setObjectName("Timer1");
-    Timer1->setInterval(TickInterval);
-    connect(Timer1, &QTimer::timeout, this, &AlarmForm::timer1Timer);
-
-    // Layout: the clock over the setting, the two frames side by side, the buttons below.
     auto* setting = new QHBoxLayout;
     setting->addStretch();
     setting->addWidget(Image1);
     setting->addWidget(Label1);
     setting->addStretch();
+    return setting;
+}
+
+// The minute choices and AutoSet; a double-click on a choice sets it at once.
+QGroupBox* AlarmForm::makeChoiceFrame()
+{
+    Frame2 = new QGroupBox("Set alarm to sound in:");
+    Frame2->setObjectName("Frame2");
+    List1 = new QListWidget;
+    List1->setObjectName("List1");
+    connect(List1, &QListWidget::itemDoubleClicked, this, &AlarmForm::autoSetClick);
     auto* choices = new QVBoxLayout(Frame2);
     choices->addWidget(List1);
     choices->addWidget(Command1[AutoSet]);
+    return Frame2;
+}
+
+// What the caption shows while the window is minimised.
+QGroupBox* AlarmForm::makeDisplayFrame()
+{
+    Frame1 = new QGroupBox("Time display when minimized");
+    Frame1->setObjectName("Frame1");
+    Option1 = {new QRadioButton("Clock"), new QRadioButton("Alarm Setting")};
     auto* display = new QVBoxLayout(Frame1);
-    for (QRadioButton* option : Option1)
-        display->addWidget(option);
+    for (int i = 0; i < int(Option1.size()); ++i) {
+        Option1[i]->setObjectName(QStringLiteral("Option1(%1)").arg(i));
+        display->addWidget(Option1[i]);
+    }
     display->addStretch();
-    auto* frames = new QHBoxLayout;
-    frames->addWidget(Frame2, 1);
-    frames->addWidget(Frame1, 1);
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(Command1[SetAlarm]);
-    buttons->addWidget(Command1[SetClock]);
-    buttons->addStretch();
-    buttons->addWidget(Command1[Done]);
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(lblTime);
-    layout->addLayout(setting);
-    layout->addLayout(frames, 1);
-    layout->addLayout(buttons);
-    resize(440, 360);
+    return Frame1;
 }
 
 void AlarmForm::formLoad()

@@ -13,6 +13,7 @@
 
 class QGroupBox;
 class QLabel;
+class QLayout;
 class QListWidget;
 class QPushButton;
 class QRadioButton;
@@ -75,6 +76,10 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
+    QLabel* makeClock();
+    QLayout* makeSettingRow();
+    QGroupBox* makeChoiceFrame();
+    QGroupBox* makeDisplayFrame();
     void command1Click(int index);
     void setAlarmClick();
     void setClockClick();

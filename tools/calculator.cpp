@@ -36,6 +36,26 @@ Calculator::Calculator(AppState& state)
     setWindowTitle("Calculator");
 
     // The display and the memory indicator; a long number is cut rather than widening the window.
+    makeDisplay();
+
+    // The keys.
+    makeNumberKeys();
+    makeOperationKeys();
+
+    // Layout: the display, the indicator beside Help, a line, the keys.
+    auto* top = new QHBoxLayout;
+    top->addWidget(Label1, 1);
+    top->addWidget(Command1[HelpKey]);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(Readout, 1);
+    layout->addLayout(top);
+    layout->addWidget(Line1);
+    layout->addLayout(makeKeyGrid(), 4);
+    resize(340, 300);
+}
+
+void Calculator::makeDisplay()
+{
     Readout = new QLabel("0.");
     Readout->setObjectName("Readout");
     Readout->setTextFormat(Qt::PlainText);
@@ -52,8 +72,11 @@ Calculator::Calculator(AppState& state)
     Line1->setObjectName("Line1");
     Line1->setFrameShape(QFrame::HLine);
     Line1->setFrameShadow(QFrame::Sunken);
+}
 
-    // The keys.
+// The digits, the sign change and the point.
+void Calculator::makeNumberKeys()
+{
     for (int d = 0; d <= 9; ++d)
         Number[d] = makeKey(QString::number(d), QStringLiteral("Number(%1)").arg(d));
     Number[SignKey] = makeKey("+/-", "Number(10)");
@@ -64,6 +87,11 @@ Calculator::Calculator(AppState& state)
         engine.decimalPoint();
         render();
     });
+}
+
+// The operators, clear, and the functions with Help.
+void Calculator::makeOperationKeys()
+{
     const QStringList operators = {QStringLiteral("\u00F7"), "+", "X", "-", "="};
     for (int i = 0; i < 5; ++i) {
         Operator[i] = makeKey(operators[i], QStringLiteral("Operator(%1)").arg(i));
@@ -82,11 +110,11 @@ Calculator::Calculator(AppState& state)
         Command1[i] = makeKey(functions[i], QStringLiteral("Command1(%1)").arg(i));
         connect(Command1[i], &QPushButton::clicked, this, [this, i] { command1Click(i); });
     }
+}
 
-    // Memory keys on the left, digits in the middle, operators and functions on the right.
-    auto* top = new QHBoxLayout;
-    top->addWidget(Label1, 1);
-    top->addWidget(Command1[HelpKey]);
+// Memory keys on the left, digits in the middle, operators and functions on the right.
+QGridLayout* Calculator::makeKeyGrid()
+{
     auto* keys = new QGridLayout;
     const std::array<std::array<QPushButton*, 6>, 4> rows = {{
         {Command1[MemoryClear], Number[7], Number[8], Number[9], Operator[CalculatorEngine::Divide], Command1[Root]},
@@ -100,12 +128,7 @@ Calculator::Calculator(AppState& state)
         for (int column = 0; column < 6; ++column)
             keys->addWidget(rows[row][column], row, column);
     }
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(Readout, 1);
-    layout->addLayout(top);
-    layout->addWidget(Line1);
-    layout->addLayout(keys, 4);
-    resize(340, 300);
+    return keys;
 }
 
 // Every key button also takes the typed keys, so each one is watched.

@@ -8,6 +8,7 @@
 #include <array>
 
 class QFrame;
+class QGridLayout;
 class QLabel;
 class QPushButton;
 
@@ -25,6 +26,10 @@ private:
     enum Function { Percent, Root, HelpKey, MemoryClear, MemoryRecall, MemorySubtract, MemoryAdd };
     static constexpr int SignKey = 10;  // Number(10), "+/-"
 
+    void makeDisplay();
+    void makeNumberKeys();
+    void makeOperationKeys();
+    QGridLayout* makeKeyGrid();
     QPushButton* makeKey(const QString& caption, const QString& name);
     void numberClick(int index);
     void command1Click(int index);
