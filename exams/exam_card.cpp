@@ -4,6 +4,7 @@
 #include "platform/runtime_error.h"
 #include "review/report_card_save.h"
 #include "shell/app_state.h"
+#include "shell/fixed_pitch_list.h"
 #include "shell/help_window.h"
 #include "shell/report_printing.h"
 
@@ -211,9 +212,10 @@ void Scoring::changeEvent(QEvent* event)
 void Scoring::FillExamReportList()
 {
     const QSignalBlocker quiet(List1);  // the caller selects the line to show
-    List1->clear();
+    QStringList lines;
     for (const ExamCardRow& row : rows)
-        List1->addItem(cardLine(row.Record, state.edition));
+        lines.append(cardLine(row.Record, state.edition));
+    fillFixedPitchList(List1, lines);
     List1->setCurrentRow(-1);
     if (!rows.empty()) {
         Label1[TotalsLabel]->setText(totalsLine(cardTotals(rows)));

@@ -77,7 +77,7 @@ QFont printingFont(const QString& name, double points, bool bold)
 
 // --- QtPrinterDevice ---
 
-QtPrinterDevice::QtPrinterDevice(QPrinter& printer) : printer_(printer)
+QtPrinterDevice::QtPrinterDevice(LazyPrinter& printer) : printer_(printer)
 {
     // A job the program leaves open (a failed report, a document print) still reaches the
     // printer once the command that printed it has returned.
@@ -90,7 +90,9 @@ QtPrinterDevice::~QtPrinterDevice() { finishJob(); }
 
 QStringList QtPrinterDevice::fontNames()
 {
-    if (!printer_.isValid())
+    // Every printer Qt makes is valid while the application runs: the printer is not made for
+    // this question, which start-up asks before the title screen.
+    if (printer_.isMade() ? !printer().isValid() : !QCoreApplication::instance())
         printerError();
     QStringList names = QFontDatabase::families();
     for (const auto& [windowsName, here] : windowsFonts) {
@@ -109,7 +111,7 @@ void QtPrinterDevice::setBold(bool bold) { bold_ = bold; }
 void QtPrinterDevice::place(int column, const QString& text)
 {
     const QFont current = font();
-    const QFontMetricsF metrics(current, &printer_);
+    const QFontMetricsF metrics(current, &printer());
     const double left = (std::max(column, 1) - 1) * columnWidth(metrics);
     if (lineOpen_ && x_ > left + columnTolerance)
         endLine();
@@ -124,7 +126,7 @@ void QtPrinterDevice::place(int column, const QString& text)
 
 void QtPrinterDevice::endLine()
 {
-    const double height = QFontMetricsF(font(), &printer_).height();
+    const double height = QFontMetricsF(font(), &printer()).height();
     if (!lineOpen_)
         startLine(height);
     y_ += lineHeight_ > 0 ? lineHeight_ : height;
@@ -159,8 +161,8 @@ void QtPrinterDevice::printDocument(const QTextDocument& document)
     // drawn scaled up to the printer's, as Qt prints documents: laid out on the printer itself,
     // a margin of 24 screen pixels would shrink to 24 printer dots.
     const std::unique_ptr<QTextDocument> copy(document.clone());
-    const double scale = printer_.logicalDpiY() / screenDpi();
-    const QSizeF page(printer_.pageRect(QPrinter::DevicePixel).width() / scale, pageHeight() / scale);
+    const double scale = printer().logicalDpiY() / screenDpi();
+    const QSizeF page(printer().pageRect(QPrinter::DevicePixel).width() / scale, pageHeight() / scale);
     copy->setPageSize(page);
     for (int i = 0; i < copy->pageCount(); ++i) {
         if (i > 0) {
@@ -196,8 +198,8 @@ void QtPrinterDevice::startLine(double height)
 void QtPrinterDevice::takePageBreaks()
 {
     if (!painter_.isActive()) {
-        printer_.setPageMargins(pageMargins, QPageLayout::Inch);
-        if (!painter_.begin(&printer_))
+        printer().setPageMargins(pageMargins, QPageLayout::Inch);
+        if (!painter_.begin(&printer()))
             printerError();
         y_ = 0;
         page_ = 1;
@@ -218,27 +220,28 @@ void QtPrinterDevice::startPage()
 {
     if (!pageChosen())
         return;
-    if (sheets_ > 0 && !printer_.newPage())
+    if (sheets_ > 0 && !printer().newPage())
         printerError();
     ++sheets_;
 }
 
 bool QtPrinterDevice::pageChosen() const
 {
-    return printer_.printRange() != QPrinter::PageRange || printer_.pageRanges().contains(page_);
+    return printer().printRange() != QPrinter::PageRange || printer().pageRanges().contains(page_);
 }
 
 bool QtPrinterDevice::finishJob()
 {
     jobEnd_.stop();
-    printer_.setPrintRange(QPrinter::AllPages);  // a range chosen in the dialog is for one printout
+    if (printer_.isMade())
+        printer().setPrintRange(QPrinter::AllPages);  // a range chosen in the dialog is for one printout
     lineOpen_ = false;
     x_ = y_ = 0;
     pageBreaksDue_ = 0;
     return !painter_.isActive() || painter_.end();
 }
 
-double QtPrinterDevice::pageHeight() const { return printer_.pageRect(QPrinter::DevicePixel).height(); }
+double QtPrinterDevice::pageHeight() const { return printer().pageRect(QPrinter::DevicePixel).height(); }
 
 // The resolution text panes are laid out at, where a document gives no device of its own.
 double QtPrinterDevice::screenDpi()
@@ -251,11 +254,12 @@ double QtPrinterDevice::screenDpi()
 
 bool QtPrinterDialog::show(int flags)
 {
+    QPrinter& printer = printer_.get();
     // Without a printer the PDF file is the only way to print, whatever the flags say; and
     // printing that goes to a file stays offered the file.
     const bool fileChoice = QPrinterInfo::availablePrinters().isEmpty()
-        || printer_.outputFormat() == QPrinter::PdfFormat || !(flags & NoPrintToFile);
-    QPrintDialog dialog(&printer_, QApplication::activeWindow());
+        || printer.outputFormat() == QPrinter::PdfFormat || !(flags & NoPrintToFile);
+    QPrintDialog dialog(&printer, QApplication::activeWindow());
     dialog.setOption(QAbstractPrintDialog::PrintToFile, fileChoice);
     dialog.setOption(QAbstractPrintDialog::PrintSelection, !(flags & NoSelection));
     dialog.setOption(QAbstractPrintDialog::PrintPageRange, true);
@@ -264,19 +268,24 @@ bool QtPrinterDialog::show(int flags)
     if (dialog.exec() != QDialog::Accepted)
         return false;
     // The program prints each copy itself; the printer must not multiply them again.
-    copies_ = std::max(printer_.copyCount(), 1);
-    printer_.setCopyCount(1);
+    copies_ = std::max(printer.copyCount(), 1);
+    printer.setCopyCount(1);
     flags_ = (flags & ~Selection) | (dialog.printRange() == QAbstractPrintDialog::Selection ? Selection : 0);
     return true;
 }
 
 // --- QtPrinting ---
 
-QtPrinting::QtPrinting(const QString& pdfFile)
-    : printer_(QPrinter::HighResolution), device_(printer_), dialog_(printer_)
+QPrinter& LazyPrinter::get()
 {
-    if (!pdfFile.isEmpty() || QPrinterInfo::availablePrinters().isEmpty()) {
-        printer_.setOutputFormat(QPrinter::PdfFormat);
-        printer_.setOutputFileName(pdfFile.isEmpty() ? defaultPdfFile() : pdfFile);
+    if (!printer_) {
+        printer_.emplace(QPrinter::HighResolution);
+        if (!pdfFile_.isEmpty() || QPrinterInfo::availablePrinters().isEmpty()) {
+            printer_->setOutputFormat(QPrinter::PdfFormat);
+            printer_->setOutputFileName(pdfFile_.isEmpty() ? defaultPdfFile() : pdfFile_);
+        }
     }
+    return *printer_;
 }
+
+QtPrinting::QtPrinting(const QString& pdfFile) : printer_(pdfFile), device_(printer_), dialog_(printer_) {}

@@ -9,14 +9,30 @@
 #include <QPainter>
 #include <QPrinter>
 #include <QTimer>
+#include <optional>
 
 // The font a printing font name stands for here: the Windows names the program asks for map
 // to the metric-compatible fonts installed, so character columns come out as designed.
 QFont printingFont(const QString& name, double points, bool bold);
 
+// The QPrinter, made when printing first needs it: making one loads the system's print support,
+// which start-up does not need. An empty pdfFile prints to the default printer, or, on a machine
+// without one, to "Printout.pdf" in the user's Documents folder; a file name always prints to
+// that PDF file.
+class LazyPrinter {
+public:
+    explicit LazyPrinter(QString pdfFile) : pdfFile_(std::move(pdfFile)) {}
+    QPrinter& get();
+    bool isMade() const { return printer_.has_value(); }
+
+private:
+    QString pdfFile_;
+    std::optional<QPrinter> printer_;
+};
+
 class QtPrinterDevice : public PrinterDevice {
 public:
-    explicit QtPrinterDevice(QPrinter& printer);
+    explicit QtPrinterDevice(LazyPrinter& printer);
     ~QtPrinterDevice() override;
 
     QStringList fontNames() override;
@@ -38,8 +54,9 @@ private:
     bool finishJob();
     QFont font() const { return printingFont(fontName_, points_, bold_); }
     double pageHeight() const;
+    QPrinter& printer() const { return printer_.get(); }
 
-    QPrinter& printer_;
+    LazyPrinter& printer_;
     QPainter painter_;
     QTimer jobEnd_;
     QString fontName_ = QStringLiteral("Arial");
@@ -57,29 +74,27 @@ private:
 
 class QtPrinterDialog : public PrinterDialog {
 public:
-    explicit QtPrinterDialog(QPrinter& printer) : printer_(printer) {}
+    explicit QtPrinterDialog(LazyPrinter& printer) : printer_(printer) {}
     bool show(int flags) override;
     int copies() const override { return copies_; }
     int flags() const override { return flags_; }
 
 private:
-    QPrinter& printer_;
+    LazyPrinter& printer_;
     int copies_ = 1;
     int flags_ = 0;
 };
 
-// One printer with its device and dialog. An empty pdfFile prints to the default printer, or,
-// on a machine without one, to "Printout.pdf" in the user's Documents folder; a file name
-// always prints to that PDF file.
+// One printer with its device and dialog; pdfFile as for LazyPrinter.
 class QtPrinting {
 public:
     explicit QtPrinting(const QString& pdfFile = {});
     PrinterDevice& device() { return device_; }
     PrinterDialog& dialog() { return dialog_; }
-    QPrinter& printer() { return printer_; }
+    QPrinter& printer() { return printer_.get(); }
 
 private:
-    QPrinter printer_;
+    LazyPrinter printer_;
     QtPrinterDevice device_;
     QtPrinterDialog dialog_;
 };

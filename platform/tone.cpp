@@ -29,12 +29,16 @@ struct QtTone::Player {
     QBuffer buffer;
 };
 
-QtTone::QtTone() : player_(std::make_unique<Player>()) {}
+// The sound device is looked up at the first tone: the lookup loads the sound system, which
+// start-up does not need.
+QtTone::QtTone() = default;
 
 QtTone::~QtTone() = default;
 
 void QtTone::beep(int frequency, int milliseconds)
 {
+    if (!player_)
+        player_ = std::make_unique<Player>();
     if (player_->device.isNull()) {
         QApplication::beep();
         return;

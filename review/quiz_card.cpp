@@ -5,6 +5,7 @@
 #include "platform/runtime_error.h"
 #include "review/report_card_save.h"
 #include "shell/app_state.h"
+#include "shell/fixed_pitch_list.h"
 #include "shell/help_window.h"
 #include "shell/report_printing.h"
 
@@ -196,12 +197,12 @@ void QuizSumm::formLoad()
         // An unreadable file lists nothing; it is left as it is.
     }
     tellUnshownRecords(state, int(Card.unshownRecords().size()));
-    fillReportList();
     if (Card.rows().isEmpty()) {
+        fillReportList();
         for (QWidget* off : std::initializer_list<QWidget*>{Command1[PrintButton], Command1[EraseButton], Frame1, Frame2})
             off->setEnabled(false);
     } else {
-        Option1[ReviewCard::EarliestDate]->setChecked(true);
+        Option1[ReviewCard::EarliestDate]->setChecked(true);  // sorts and fills the list
         List1->setCurrentRow(0);
     }
     if (state.PrinterFailed)
@@ -228,8 +229,7 @@ void QuizSumm::fillReportList()
 {
     {
         const QSignalBlocker quiet(List1);
-        List1->clear();
-        List1->addItems(Card.lines());
+        fillFixedPitchList(List1, Card.lines());
     }
     Label2->setText(cardTotals(Card.rows()));
     if (Card.rows().isEmpty()) {
