@@ -31,15 +31,12 @@ void visitFields(Record& r, Fields& f)
     f.array(r.Misses, Positions);
 }
 
-// Right and Wrong count positions, each of which took at least one of the Tries, and no
-// position holds more misses than it has wrong choices.
+// Right and Wrong count positions, each of which took at least one of the Tries.
 bool talliesWithin(const ReviewRecord& r)
 {
     const int right = r.Tally[ReviewState::Right], wrong = r.Tally[ReviewState::Wrong],
               tries = r.Tally[ReviewState::Tries];
-    const bool missesWithin = std::all_of(r.Misses.begin() + 1, r.Misses.begin() + r.ItemCount + 1,
-                                          [](int misses) { return misses <= ChoiceCount - 1; });
-    return right >= 0 && wrong >= 0 && right + wrong <= r.ItemCount && tries >= right + wrong && missesWithin;
+    return right >= 0 && wrong >= 0 && right + wrong <= r.ItemCount && tries >= right + wrong;
 }
 }  // namespace
 
@@ -56,6 +53,14 @@ QByteArray encodeReviewRecord(const ReviewRecord& r)
     FieldWriter out;
     visitFields(r, out);
     return out.bytes();
+}
+
+bool isSoundReviewRecord(const ReviewRecord& r, const Edition& edition)
+{
+    const auto misses = r.Misses.begin() + 1;
+    return r.Kind >= 1 && r.Kind <= edition.TopicCount && r.ItemCount >= 1 && r.ItemCount <= MostTestItems
+           && isTimeSpent(r.Minutes) && itemsWithin(r.Items, r.ItemCount, edition.ReviewItemCapacity)
+           && std::all_of(misses, misses + r.ItemCount, [](int m) { return m <= ChoiceCount - 1; });
 }
 
 ReviewRecord recordOf(const ReviewState& review, bool scrambled, const QDate& today)
@@ -84,10 +89,8 @@ ReviewRecord recordOf(const ReviewState& review, bool scrambled, const QDate& to
 
 bool resumeReviewTest(ReviewState& review, const ReviewRecord& r, const Edition& edition)
 {
-    const bool sound = r.Kind >= 1 && r.Kind <= edition.TopicCount && r.ItemCount >= 1 && r.ItemCount <= MostTestItems
-                       && r.ItemNo >= 1 && r.ItemNo <= r.ItemCount && r.ItemsReached >= 0
-                       && r.ItemsReached <= r.ItemCount && r.TestType >= 1 && r.TestType <= 4
-                       && isTimeSpent(r.Minutes) && itemsWithin(r.Items, r.ItemCount, edition.ReviewItemCapacity)
+    const bool sound = isSoundReviewRecord(r, edition) && r.ItemNo >= 1 && r.ItemNo <= r.ItemCount
+                       && r.ItemsReached >= 0 && r.ItemsReached <= r.ItemCount && r.TestType >= 1 && r.TestType <= 4
                        && talliesWithin(r);
     if (!sound)
         return false;
