@@ -6,57 +6,44 @@
 
 namespace {
 constexpr int Positions = 300;
+constexpr int DateWidth = 10;
 constexpr int ChoiceCount = 4;  // answers A to D
 constexpr int ShortestTimeLimit = 5;  // minutes, the shortest the exam set-up offers
+
+// The record's fields in their stored order, for decoding and encoding alike.
+template <class Record, class Fields>
+void visitFields(Record& r, Fields& f, const Edition& edition)
+{
+    f.field(r.Kind);
+    f.field(r.SavedDate, DateWidth, Padding::Blanks);
+    f.field(r.CurrentItem);
+    f.field(r.ItemCount);
+    f.field(r.AnsweredCount);
+    f.field(r.ExamKind);
+    f.field(r.Score);
+    f.field(r.UnsureCount);
+    f.field(r.Scrambled);
+    f.field(r.Minutes);
+    f.field(r.TimeLimit);
+    f.field(r.Structured);
+    f.array(r.Topics, edition.TopicCount);
+    f.array(r.Items, Positions);
+    f.array(r.Codes, Positions);
+}
 }  // namespace
 
 ExamRecord decodeExamRecord(const QByteArray& bytes, const Edition& edition)
 {
-    FieldReader in(bytes);
     ExamRecord r;
-    r.Kind = in.byte();
-    r.SavedDate = in.text(10);
-    r.CurrentItem = in.integer();
-    r.ItemCount = in.integer();
-    r.AnsweredCount = in.integer();
-    r.ExamKind = in.byte();
-    r.Score = in.single();
-    r.UnsureCount = in.integer();
-    r.Scrambled = in.byte();
-    r.Minutes = in.single();
-    r.TimeLimit = in.byte();
-    r.Structured = in.byte();
-    r.Topics.assign(size_t(edition.TopicCount) + 1, 0);
-    for (int t = 1; t <= edition.TopicCount; ++t)
-        r.Topics[t] = in.byte();
-    for (int i = 1; i <= Positions; ++i)
-        r.Items[i] = in.integer();
-    for (int i = 1; i <= Positions; ++i)
-        r.Codes[i] = in.byte();
+    FieldReader in(bytes);
+    visitFields(r, in, edition);
     return r;
 }
 
 QByteArray encodeExamRecord(const ExamRecord& r, const Edition& edition)
 {
     FieldWriter out;
-    out.byte(r.Kind);
-    out.text(r.SavedDate, 10);
-    out.integer(r.CurrentItem);
-    out.integer(r.ItemCount);
-    out.integer(r.AnsweredCount);
-    out.byte(r.ExamKind);
-    out.single(r.Score);
-    out.integer(r.UnsureCount);
-    out.byte(r.Scrambled);
-    out.single(r.Minutes);
-    out.byte(r.TimeLimit);
-    out.byte(r.Structured);
-    for (int t = 1; t <= edition.TopicCount; ++t)
-        out.byte(t < int(r.Topics.size()) ? r.Topics[t] : 0);
-    for (int i = 1; i <= Positions; ++i)
-        out.integer(r.Items[i]);
-    for (int i = 1; i <= Positions; ++i)
-        out.byte(r.Codes[i]);
+    visitFields(r, out, edition);
     return out.bytes();
 }
 

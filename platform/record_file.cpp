@@ -91,12 +91,7 @@ QByteArray FieldReader::take(int width)
     return part;
 }
 
-void FieldWriter::text(const QByteArray& value, int width)
+void FieldWriter::field(const QByteArray& value, int width, Padding padding)
 {
-    bytes_.append(value.left(width).leftJustified(width, ' '));
-}
-
-void FieldWriter::raw(const QByteArray& value, int width)
-{
-    bytes_.append(value.left(width).leftJustified(width, '\0'));
+    bytes_.append(value.left(width).leftJustified(width, padding == Padding::Blanks ? ' ' : '\0'));
 }

@@ -6,6 +6,7 @@
 #include <QByteArray>
 #include <QString>
 #include <QtEndian>
+#include <iterator>
 
 inline constexpr int RecordLength = 940;
 
@@ -36,14 +37,29 @@ void removeFrom(QByteArray& file, int n);
 
 }  // namespace record_file
 
-// Reads packed fields from a record, front to back.
+// How a text field shorter than its width is filled when written: blanks, or zero bytes where the
+// bytes are kept exactly as given.
+enum class Padding { Blanks, Zeros };
+
+// The packed fields of a record, read front to back. Each record layout lists its fields once, in
+// a template that takes either a FieldReader (decoding) or a FieldWriter (encoding), so that the
+// two directions cannot drift apart.
 class FieldReader {
 public:
     explicit FieldReader(const QByteArray& bytes) : bytes_(bytes) {}
-    quint8 byte() { return quint8(take(1)[0]); }
-    QByteArray text(int width) { return take(width); }
-    qint16 integer() { return fromLittleEndian<qint16>(take(2)); }
-    float single() { return fromLittleEndian<float>(take(4)); }
+    void field(quint8& value) { value = quint8(take(1)[0]); }
+    void field(qint16& value) { value = fromLittleEndian<qint16>(take(2)); }
+    void field(float& value) { value = fromLittleEndian<float>(take(4)); }
+    void field(QByteArray& value, int width, Padding) { value = take(width); }
+    // Slots 1..count of a 1-based array; a vector is sized count + 1 first.
+    template <class Slots, class... Format>
+    void array(Slots& values, int count, Format... format)
+    {
+        if constexpr (requires { values.resize(0); })
+            values.assign(size_t(count) + 1, typename Slots::value_type{});
+        for (int i = 1; i <= count; ++i)
+            field(values[i], format...);
+    }
     int position() const { return pos_; }
 
 private:
@@ -54,16 +70,21 @@ private:
     int pos_ = 0;
 };
 
-// Writes packed fields into a record, front to back.
+// The packed fields of a record, written front to back.
 class FieldWriter {
 public:
-    void byte(int value) { bytes_.append(char(quint8(value))); }
-    // Fixed-width text: cut to width, padded with blanks.
-    void text(const QByteArray& value, int width);
-    // Fixed-width bytes kept exactly: cut to width, padded with zeros.
-    void raw(const QByteArray& value, int width);
-    void integer(qint16 value) { append(value); }
-    void single(float value) { append(value); }
+    void field(quint8 value) { bytes_.append(char(value)); }
+    void field(qint16 value) { append(value); }
+    void field(float value) { append(value); }
+    // Fixed-width text: cut to width, padded as asked.
+    void field(const QByteArray& value, int width, Padding padding);
+    // Slots 1..count of a 1-based array; slots a short array lacks are written as zeros.
+    template <class Slots, class... Format>
+    void array(const Slots& values, int count, Format... format)
+    {
+        for (int i = 1; i <= count; ++i)
+            field(i < int(std::size(values)) ? values[i] : typename Slots::value_type{}, format...);
+    }
     const QByteArray& bytes() const { return bytes_; }
 
 private:

@@ -12,17 +12,11 @@
 #include <cmath>
 
 namespace {
-constexpr int MostMisses = 3;  // a position has four choices, so at most three wrong ones
-
-// A record is listed only when every figure the card shows or retakes from is possible.
-bool isSoundTest(const ReviewRecord& r, const Edition& edition)
+// The card also shows the score and the tries per item, which a resumed test works out again.
+bool isShownTest(const ReviewRecord& r, const Edition& edition)
 {
-    const auto misses = r.Misses.begin() + 1;
-    return r.Kind >= 1 && r.Kind <= edition.TopicCount && r.ItemCount >= 1 && r.ItemCount <= MostTestItems
-           && std::isfinite(r.Score) && r.Score >= 0 && r.Score <= 1 && std::isfinite(r.TriesPerItem)
-           && r.TriesPerItem >= 0 && isTimeSpent(r.Minutes)
-           && itemsWithin(r.Items, r.ItemCount, edition.ReviewItemCapacity)
-           && std::all_of(misses, misses + r.ItemCount, [](int m) { return m <= MostMisses; });
+    return isSoundReviewRecord(r, edition) && std::isfinite(r.Score) && r.Score >= 0 && r.Score <= 1
+           && std::isfinite(r.TriesPerItem) && r.TriesPerItem >= 0;
 }
 
 int countMisses(const ReviewCardRow& row, int least)
@@ -175,7 +169,7 @@ void ReviewCard::load(const ConfigImage& image, const Edition& edition)
         row.Test = decodeReviewRecord(bytes);
         if (row.Test.Kind > edition.TopicCount)
             continue;  // an exam record
-        if (!isSoundTest(row.Test, edition)) {
+        if (!isShownTest(row.Test, edition)) {
             unshown_.append(bytes);
             continue;
         }

@@ -8,67 +8,59 @@
 
 namespace {
 constexpr int Positions = 300;
+constexpr int DateWidth = 10;
 constexpr int ChoiceCount = 4;  // answers A to D
 
-// Right and Wrong count positions, each of which took at least one of the Tries, and no
-// position holds more misses than it has wrong choices.
+// The record's fields in their stored order, for decoding and encoding alike.
+template <class Record, class Fields>
+void visitFields(Record& r, Fields& f)
+{
+    f.field(r.Kind);
+    f.field(r.SavedDate, DateWidth, Padding::Blanks);
+    f.field(r.ItemNo);
+    f.field(r.ItemsReached);
+    f.field(r.ItemCount);
+    f.field(r.TestType);
+    f.field(r.Score);
+    f.field(r.TriesPerItem);
+    f.field(r.Scrambled);
+    f.field(r.Minutes);
+    f.array(r.Tally, 3);
+    f.array(r.Lifelines, 3);
+    f.array(r.Items, Positions);
+    f.array(r.Misses, Positions);
+}
+
+// Right and Wrong count positions, each of which took at least one of the Tries.
 bool talliesWithin(const ReviewRecord& r)
 {
     const int right = r.Tally[ReviewState::Right], wrong = r.Tally[ReviewState::Wrong],
               tries = r.Tally[ReviewState::Tries];
-    const bool missesWithin = std::all_of(r.Misses.begin() + 1, r.Misses.begin() + r.ItemCount + 1,
-                                          [](int misses) { return misses <= ChoiceCount - 1; });
-    return right >= 0 && wrong >= 0 && right + wrong <= r.ItemCount && tries >= right + wrong && missesWithin;
+    return right >= 0 && wrong >= 0 && right + wrong <= r.ItemCount && tries >= right + wrong;
 }
 }  // namespace
 
 ReviewRecord decodeReviewRecord(const QByteArray& bytes)
 {
-    FieldReader in(bytes);
     ReviewRecord r;
-    r.Kind = in.byte();
-    r.SavedDate = in.text(10);
-    r.ItemNo = in.integer();
-    r.ItemsReached = in.integer();
-    r.ItemCount = in.integer();
-    r.TestType = in.byte();
-    r.Score = in.single();
-    r.TriesPerItem = in.single();
-    r.Scrambled = in.byte();
-    r.Minutes = in.single();
-    for (int i = 1; i <= 3; ++i)
-        r.Tally[i] = in.integer();
-    for (int i = 1; i <= 3; ++i)
-        r.Lifelines[i] = in.byte();
-    for (int i = 1; i <= Positions; ++i)
-        r.Items[i] = in.integer();
-    for (int i = 1; i <= Positions; ++i)
-        r.Misses[i] = in.byte();
+    FieldReader in(bytes);
+    visitFields(r, in);
     return r;
 }
 
 QByteArray encodeReviewRecord(const ReviewRecord& r)
 {
     FieldWriter out;
-    out.byte(r.Kind);
-    out.text(r.SavedDate, 10);
-    out.integer(r.ItemNo);
-    out.integer(r.ItemsReached);
-    out.integer(r.ItemCount);
-    out.byte(r.TestType);
-    out.single(r.Score);
-    out.single(r.TriesPerItem);
-    out.byte(r.Scrambled);
-    out.single(r.Minutes);
-    for (int i = 1; i <= 3; ++i)
-        out.integer(r.Tally[i]);
-    for (int i = 1; i <= 3; ++i)
-        out.byte(r.Lifelines[i]);
-    for (int i = 1; i <= Positions; ++i)
-        out.integer(r.Items[i]);
-    for (int i = 1; i <= Positions; ++i)
-        out.byte(r.Misses[i]);
+    visitFields(r, out);
     return out.bytes();
+}
+
+bool isSoundReviewRecord(const ReviewRecord& r, const Edition& edition)
+{
+    const auto misses = r.Misses.begin() + 1;
+    return r.Kind >= 1 && r.Kind <= edition.TopicCount && r.ItemCount >= 1 && r.ItemCount <= MostTestItems
+           && isTimeSpent(r.Minutes) && itemsWithin(r.Items, r.ItemCount, edition.ReviewItemCapacity)
+           && std::all_of(misses, misses + r.ItemCount, [](int m) { return m <= ChoiceCount - 1; });
 }
 
 ReviewRecord recordOf(const ReviewState& review, bool scrambled, const QDate& today)
@@ -97,10 +89,8 @@ ReviewRecord recordOf(const ReviewState& review, bool scrambled, const QDate& to
 
 bool resumeReviewTest(ReviewState& review, const ReviewRecord& r, const Edition& edition)
 {
-    const bool sound = r.Kind >= 1 && r.Kind <= edition.TopicCount && r.ItemCount >= 1 && r.ItemCount <= MostTestItems
-                       && r.ItemNo >= 1 && r.ItemNo <= r.ItemCount && r.ItemsReached >= 0
-                       && r.ItemsReached <= r.ItemCount && r.TestType >= 1 && r.TestType <= 4
-                       && isTimeSpent(r.Minutes) && itemsWithin(r.Items, r.ItemCount, edition.ReviewItemCapacity)
+    const bool sound = isSoundReviewRecord(r, edition) && r.ItemNo >= 1 && r.ItemNo <= r.ItemCount
+                       && r.ItemsReached >= 0 && r.ItemsReached <= r.ItemCount && r.TestType >= 1 && r.TestType <= 4
                        && talliesWithin(r);
     if (!sound)
         return false;

@@ -30,6 +30,11 @@ struct ReviewRecord {
 ReviewRecord decodeReviewRecord(const QByteArray& bytes);
 QByteArray encodeReviewRecord(const ReviewRecord& record);  // 940 bytes
 
+// A stored review test whose topic, positions and time can be trusted: a topic of this edition,
+// 1..300 positions each naming one of its review items, no position missed more often than it
+// has wrong answers, and a time spent. The card and resuming each check the other fields they read.
+bool isSoundReviewRecord(const ReviewRecord& record, const Edition& edition);
+
 // The test in progress as its record, dated today. Positions after the last stay zero: no reader
 // looks at them.
 ReviewRecord recordOf(const ReviewState& review, bool scrambled, const QDate& today);

@@ -10,52 +10,39 @@
 #include <algorithm>
 #include <cmath>
 
+namespace {
+// Record 1's fields in their stored order, for decoding and encoding alike.
+template <class Record, class Fields>
+void visitFields(Record& r, Fields& f, const Edition& edition)
+{
+    f.field(r.ScrambleFlag);
+    f.field(r.SoundFlag);
+    f.field(r.ClocksFlag);
+    f.field(r.ScoreMeterFlag);
+    f.field(r.PassMark);
+    f.field(r.ReviewRecordNo);
+    f.field(r.ExamRecordNo);
+    f.field(r.UserName, UserNameWidth, Padding::Zeros);  // a name never written stays all zero bytes
+    f.array(r.DrillLevels, edition.TrackedSlotCount());
+    f.array(r.ScoreLogDates, edition.ScoreLogSize, ScoreLogDateWidth, Padding::Zeros);
+    f.array(r.ScoreLogKinds, edition.ScoreLogSize);
+    f.array(r.ScoreLogScores, edition.ScoreLogSize);
+    f.field(r.Reserved, edition.ReservedWidth, Padding::Zeros);
+}
+}  // namespace
+
 ConfigRecord decodeConfigRecord(const QByteArray& bytes, const Edition& edition)
 {
-    FieldReader in(bytes);
     ConfigRecord r;
-    r.ScrambleFlag = in.byte();
-    r.SoundFlag = in.byte();
-    r.ClocksFlag = in.byte();
-    r.ScoreMeterFlag = in.byte();
-    r.PassMark = in.byte();
-    r.ReviewRecordNo = in.byte();
-    r.ExamRecordNo = in.byte();
-    r.UserName = in.text(UserNameWidth);
-    const int slotCount = edition.TrackedSlotCount(), entries = edition.ScoreLogSize;
-    r.DrillLevels.assign(size_t(slotCount) + 1, 0);
-    for (int i = 1; i <= slotCount; ++i)
-        r.DrillLevels[i] = in.byte();
-    r.ScoreLogDates.assign(size_t(entries) + 1, {});
-    r.ScoreLogKinds.assign(size_t(entries) + 1, 0);
-    r.ScoreLogScores.assign(size_t(entries) + 1, 0.0f);
-    for (int i = 1; i <= entries; ++i)
-        r.ScoreLogDates[i] = in.text(ScoreLogDateWidth);
-    for (int i = 1; i <= entries; ++i)
-        r.ScoreLogKinds[i] = in.byte();
-    for (int i = 1; i <= entries; ++i)
-        r.ScoreLogScores[i] = in.single();
-    r.Reserved = in.text(edition.ReservedWidth);
+    FieldReader in(bytes);
+    visitFields(r, in, edition);
     return r;
 }
 
 QByteArray encodeConfigRecord(const ConfigRecord& r, const Edition& edition)
 {
     FieldWriter out;
-    for (quint8 flag : {r.ScrambleFlag, r.SoundFlag, r.ClocksFlag, r.ScoreMeterFlag, r.PassMark, r.ReviewRecordNo,
-                        r.ExamRecordNo})
-        out.byte(flag);
-    out.raw(r.UserName, UserNameWidth);  // a name never written stays all zero bytes
-    const int slotCount = edition.TrackedSlotCount(), entries = edition.ScoreLogSize;
-    for (int i = 1; i <= slotCount; ++i)
-        out.byte(i < int(r.DrillLevels.size()) ? r.DrillLevels[i] : 0);
-    for (int i = 1; i <= entries; ++i)
-        out.raw(i < int(r.ScoreLogDates.size()) ? r.ScoreLogDates[i] : QByteArray(), ScoreLogDateWidth);
-    for (int i = 1; i <= entries; ++i)
-        out.byte(i < int(r.ScoreLogKinds.size()) ? r.ScoreLogKinds[i] : 0);
-    for (int i = 1; i <= entries; ++i)
-        out.single(i < int(r.ScoreLogScores.size()) ? r.ScoreLogScores[i] : 0.0f);
-    out.raw(r.Reserved, edition.ReservedWidth);
+    visitFields(r, out, edition);
     return out.bytes();
 }
 

@@ -148,6 +148,29 @@ private slots:
         QCOMPARE(encodeExamRecord(recordOf(exam, e, QDate(2026, 12, 8)), e), encodeExamRecord(saved, e));
     }
 
+    void countsOfAStoredExamFitInsideOneAnother_data()
+    {
+        QTest::addColumn<int>("answered");
+        QTest::addColumn<int>("unsure");
+        QTest::addColumn<bool>("sound");
+        QTest::newRow("every answer unsure") << 2 << 2 << true;
+        QTest::newRow("more unsure than answered") << 1 << 2 << false;
+    }
+    void countsOfAStoredExamFitInsideOneAnother()
+    {
+        QFETCH(int, answered);
+        QFETCH(int, unsure);
+        QFETCH(bool, sound);
+        const Edition& e = vestoraEdition();
+        ExamRecord r;
+        r.Kind = quint8(e.ExamRecordKind(1));
+        r.ItemCount = 2;
+        r.Items[1] = 1, r.Items[2] = 2;
+        r.AnsweredCount = qint16(answered);
+        r.UnsureCount = qint16(unsure);
+        QCOMPARE(isSoundExamRecord(r, e), sound);
+    }
+
     void resultCodeExamples()
     {
         QCOMPARE(encodeItemResult(3, false, 3, UnsureMark), 86);  // C right three times, unsure

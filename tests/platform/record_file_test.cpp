@@ -9,6 +9,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <memory>
+#include <vector>
 
 namespace {
 QByteArray filled(int size, char value) { return QByteArray(size, value); }
@@ -104,29 +105,48 @@ private slots:
     void fieldsArePackedLittleEndian()
     {
         FieldWriter out;
-        out.byte(200);
-        out.integer(-2);
-        out.single(1.0f);
-        out.text("Pat", 5);
-        out.raw("ab", 4);
-        out.text("toolong", 3);
-        const QByteArray expected("\xC8\xFE\xFF\x00\x00\x80\x3F" "Pat  ab\0\0too", 7 + 5 + 4 + 3);
+        out.field(quint8(200));
+        out.field(qint16(-2));
+        out.field(1.0f);
+        out.field("Pat", 5, Padding::Blanks);
+        out.field("ab", 4, Padding::Zeros);
+        out.field("toolong", 3, Padding::Blanks);
+        out.array(std::vector<qint16>{0, 7}, 2);  // a slot the array lacks is written as zero
+        const QByteArray expected("\xC8\xFE\xFF\x00\x00\x80\x3F" "Pat  ab\0\0too\7\0\0\0", 7 + 5 + 4 + 3 + 4);
         QCOMPARE(out.bytes(), expected);
 
         FieldReader in(expected);
-        QCOMPARE(in.byte(), quint8(200));
-        QCOMPARE(in.integer(), qint16(-2));
-        QCOMPARE(in.single(), 1.0f);
-        QCOMPARE(in.text(5), QByteArray("Pat  "));
+        quint8 byte = 0;
+        qint16 integer = 0;
+        float single = 0;
+        QByteArray text;
+        in.field(byte);
+        in.field(integer);
+        in.field(single);
+        in.field(text, 5, Padding::Zeros);
+        QCOMPARE(byte, quint8(200));
+        QCOMPARE(integer, qint16(-2));
+        QCOMPARE(single, 1.0f);
+        QCOMPARE(text, QByteArray("Pat  "));
         QCOMPARE(in.position(), 12);
+        in.field(text, 7, Padding::Blanks);
+        std::vector<qint16> read(1, 5);  // sized to the slots first
+        in.array(read, 2);
+        QCOMPARE(read, (std::vector<qint16>{0, 7, 0}));
     }
 
     void fieldsPastTheEndOfAShortRecordReadAsZeros()
     {
         FieldReader in(QByteArray("\x05\x01", 2));
-        QCOMPARE(in.byte(), quint8(5));
-        QCOMPARE(in.integer(), qint16(1));
-        QCOMPARE(in.text(3), filled(3, 0));
+        quint8 byte = 0;
+        qint16 integer = 0;
+        QByteArray text;
+        in.field(byte);
+        in.field(integer);
+        in.field(text, 3, Padding::Blanks);
+        QCOMPARE(byte, quint8(5));
+        QCOMPARE(integer, qint16(1));
+        QCOMPARE(text, filled(3, 0));
     }
 
 private:
