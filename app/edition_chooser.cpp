@@ -7,7 +7,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-AppChoice::AppChoice(AppState& state) : Form(state, "AppChoice")
+AppChoice::AppChoice(AppState& appState) : Form(appState, "AppChoice")
 {
     setWindowTitle("Application Choice");
     Option1 = {new QRadioButton("Broker Praxelle"), new QRadioButton("Salesperson Praxelle")};

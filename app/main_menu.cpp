@@ -55,7 +55,7 @@ int sumOfLevels(const std::vector<int>& levels, int first, int last)
 }
 }  // namespace
 
-ButtonMenu::ButtonMenu(AppState& state) : Form(state, "ButtonMenu")
+ButtonMenu::ButtonMenu(AppState& appState) : Form(appState, "ButtonMenu")
 {
     setWindowTitle("Navigation Screen");
     auto* body = new QHBoxLayout;

@@ -31,7 +31,7 @@ const QString PrinterProblem =
 
 }  // namespace
 
-Pubdat::Pubdat(AppState& state) : Form(state, "Pubdat")
+Pubdat::Pubdat(AppState& appState) : Form(appState, "Pubdat")
 {
     setWindowTitle(state.edition.ProgramTitle);
     // Labels: 0 author, 1 title line 1, 2 publisher, 3 title line 2, 4 user name, 6 edition line.

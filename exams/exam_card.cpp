@@ -29,7 +29,7 @@ constexpr std::array<int, 8> ColumnWidths = {10, 7, 7, 9, 9, 9, 8, 10};
 constexpr int TitleWidth = 14;
 }  // namespace
 
-Scoring::Scoring(AppState& state) : Form(state, "Scoring", ScoringSlot)
+Scoring::Scoring(AppState& appState) : Form(appState, "Scoring", ScoringSlot)
 {
     setWindowTitle(state.edition.ScoringCaption);
 

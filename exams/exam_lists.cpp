@@ -21,7 +21,7 @@ void setBackColour(QListWidget* list, const QColor& colour)
 }
 }  // namespace
 
-ExamLists::ExamLists(ExamSession& session, QObject* keyFilter) : session(session)
+ExamLists::ExamLists(ExamSession& examSession, QObject* keyFilter) : session(examSession)
 {
     setObjectName("Frame1");
     auto* lists = new QHBoxLayout(this);

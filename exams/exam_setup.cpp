@@ -113,8 +113,8 @@ int twoLineWidth(const QLabel* heading)
 }
 }  // namespace
 
-ExamSet::ExamSet(AppState& state)
-    : Form(state, "ExamSet", ExamSetSlot), setup(state.exam, state.text, state.edition)
+ExamSet::ExamSet(AppState& appState)
+    : Form(appState, "ExamSet", ExamSetSlot), setup(state.exam, state.text, state.edition)
 {
     setWindowTitle("Build Comprehensive Screening Exam");
 

@@ -29,11 +29,11 @@ const QColor WarningColour(255, 0, 0);  // the clock's warning
 
 }  // namespace
 
-ExamTest::ExamTest(AppState& state) : Form(state, "ExamTest", ExamTestSlot)
+ExamTest::ExamTest(AppState& appState) : Form(appState, "ExamTest", ExamTestSlot)
 {
     setWindowTitle("Practice Exam");
     session = new ExamSession(state.exam, state.text, state.edition, state.platform.clock, state.platform.random,
-                              [&state](bool cancelled, bool finished) { return runExamClosingRules(state, cancelled, finished); },
+                              [this](bool cancelled, bool finished) { return runExamClosingRules(state, cancelled, finished); },
                               this);
     Frame1 = new ExamLists(*session, this);
     connect(session, &ExamSession::progressChanged, Frame1, &ExamLists::fill);
@@ -42,7 +42,7 @@ ExamTest::ExamTest(AppState& state) : Form(state, "ExamTest", ExamTestSlot)
     connect(session, &ExamSession::clockChanged, this, &ExamTest::showClock);
     connect(session, &ExamSession::expired, this, &ExamTest::showExpiry);
     connect(session, &ExamSession::closeRequested, this, &ExamTest::close);
-    connect(session, &ExamSession::closed, this, [&state](const ExamClosing& closing) { showExamClosing(state, closing); });
+    connect(session, &ExamSession::closed, this, [this](const ExamClosing& closing) { showExamClosing(state, closing); });
 
     Timer1 = new QTimer(this);
     Timer1->setInterval(ClockInterval);

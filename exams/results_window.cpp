@@ -26,7 +26,7 @@ constexpr int ResultsSlot = 13;
 constexpr int ResultsHelpPage = 12;
 }  // namespace
 
-Results::Results(AppState& state) : Form(state, "Results", ResultsSlot)
+Results::Results(AppState& appState) : Form(appState, "Results", ResultsSlot)
 {
     setWindowTitle(state.edition.ResultsCaption);
 

@@ -19,7 +19,7 @@ namespace {
 constexpr int LifelineHelpPage = 16;
 }
 
-Aladdin::Aladdin(AppState& state) : Form(state, "Aladdin")
+Aladdin::Aladdin(AppState& appState) : Form(appState, "Aladdin")
 {
     setWindowTitle("Aladdin");
 

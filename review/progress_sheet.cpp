@@ -47,7 +47,7 @@ int lowestGrid(const QFontMetrics& metrics, const Edition& edition)
 }
 }  // namespace
 
-Navigator::Navigator(AppState& state) : Form(state, "Navigator", NavigatorSlot)
+Navigator::Navigator(AppState& appState) : Form(appState, "Navigator", NavigatorSlot)
 {
     setWindowTitle("Monitor Spreadsheet");
 

@@ -48,7 +48,7 @@ T* named(T* widget, const QString& name, int index)
 }
 }  // namespace
 
-QuizSumm::QuizSumm(AppState& state) : Form(state, "QuizSumm", CardSlot)
+QuizSumm::QuizSumm(AppState& appState) : Form(appState, "QuizSumm", CardSlot)
 {
     setWindowTitle(CardCaption);
 

@@ -25,7 +25,7 @@ const QColor RightColour(0, 128, 0);
 const QColor WrongColour(255, 0, 0);
 }  // namespace
 
-Quiz800::Quiz800(AppState& state) : Form(state, "Quiz800", QuizSlot)
+Quiz800::Quiz800(AppState& appState) : Form(appState, "Quiz800", QuizSlot)
 {
     setWindowTitle("Chapter Review Quiz");
 

@@ -2,8 +2,8 @@
 
 #include <QDir>
 
-AppState::AppState(const Edition& edition, Platform& platform, QString folder)
-    : edition(edition), platform(platform), folder(std::move(folder))
+AppState::AppState(const Edition& theEdition, Platform& hostServices, QString runFolder)
+    : edition(theEdition), platform(hostServices), folder(std::move(runFolder))
 {
     PublisherLine = edition.PublisherLine;
     ConfigFileName = edition.EditionWord + "Config.MS";

@@ -38,7 +38,8 @@ bool showsNormalFrame(const QWidget* window)
 int within(int value, int low, int high) { return std::max(low, std::min(value, high)); }
 }  // namespace
 
-Form::Form(AppState& state, QString name, int slot) : QDialog(nullptr), state(state), name_(std::move(name)), slot_(slot)
+Form::Form(AppState& appState, QString name, int slot)
+    : QDialog(nullptr), state(appState), name_(std::move(name)), slot_(slot)
 {
     setObjectName(name_);
     setAttribute(Qt::WA_DeleteOnClose);

@@ -15,7 +15,7 @@ void showHelp(AppState& state, int page, Forms::Mode mode, bool onlyWhenDifferen
     state.forms.show("Help", mode);
 }
 
-Help::Help(AppState& state) : Form(state, "Help", 5)
+Help::Help(AppState& appState) : Form(appState, "Help", 5)
 {
     setWindowTitle("Help");
 

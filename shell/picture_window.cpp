@@ -8,7 +8,7 @@
 #include <QVBoxLayout>
 #include <QWindow>
 
-PictForm::PictForm(AppState& state) : Form(state, "PictForm", 10)
+PictForm::PictForm(AppState& appState) : Form(appState, "PictForm", 10)
 {
     setWindowTitle("Form1");
     // A window of the item's window, as a dialog is: the window manager keeps it in front of that

@@ -45,7 +45,7 @@ QPushButton* makeButton(const QString& caption, const QString& name)
 
 }  // namespace
 
-Viewing::Viewing(AppState& state) : Form(state, "Viewing", 15)
+Viewing::Viewing(AppState& appState) : Form(appState, "Viewing", 15)
 {
     setWindowTitle("View Text");
 

@@ -32,7 +32,7 @@ Widget* steady(Widget* widget, const QString& name)
 }
 }  // namespace
 
-Preferences::Preferences(AppState& state) : Form(state, "Preferences", PreferencesSlot)
+Preferences::Preferences(AppState& appState) : Form(appState, "Preferences", PreferencesSlot)
 {
     setWindowTitle("Review Test Options");
 

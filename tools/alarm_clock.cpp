@@ -95,8 +95,8 @@ bool Alarm::tick(const QDateTime& now)
     return false;
 }
 
-AlarmForm::AlarmForm(AppState& state)
-    : Form(state, "AlarmForm", AlarmSlot), alarm(state.forms.keep<Alarm>("AlarmForm"))
+AlarmForm::AlarmForm(AppState& appState)
+    : Form(appState, "AlarmForm", AlarmSlot), alarm(state.forms.keep<Alarm>("AlarmForm"))
 {
     setWindowTitle(Caption);
 

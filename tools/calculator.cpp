@@ -29,8 +29,8 @@ int charCode(const QKeyEvent* event)
 }
 }  // namespace
 
-Calculator::Calculator(AppState& state)
-    : Form(state, "Calculator", 2),
+Calculator::Calculator(AppState& appState)
+    : Form(appState, "Calculator", 2),
       engine(state.forms.keep<CalculatorEngine::Registers>("Calculator"), state.platform.prompter)
 {
     setWindowTitle("Calculator");

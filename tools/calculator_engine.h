@@ -36,7 +36,7 @@ public:
         double MemoryValue = 0;                        // never used reads as 0
     };
 
-    CalculatorEngine(Registers& registers, Prompter& prompter) : r(registers), prompter(prompter) {}
+    CalculatorEngine(Registers& registers, Prompter& boxes) : r(registers), prompter(boxes) {}
 
     void load();
     void digit(int d);          // Number(0..9)

@@ -33,8 +33,8 @@ QPushButton* makeButton(const QString& caption, const QString& name)
 
 }  // namespace
 
-NoteBook::NoteBook(AppState& state)
-    : Form(state, "NoteBook", NotebookSlot), kept(state.forms.keep<NotebookKept>("NoteBook"))
+NoteBook::NoteBook(AppState& appState)
+    : Form(appState, "NoteBook", NotebookSlot), kept(state.forms.keep<NotebookKept>("NoteBook"))
 {
     setWindowTitle("Your Notebook");
 
