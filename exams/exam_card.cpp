@@ -2,8 +2,9 @@
 
 #include "platform/printer.h"
 #include "platform/runtime_error.h"
-#include "review/report_card_save.h"
 #include "shell/app_state.h"
+#include "shell/card_messages.h"
+#include "shell/config_rewrite.h"
 #include "shell/fixed_pitch_list.h"
 #include "shell/help_window.h"
 #include "shell/report_printing.h"
@@ -36,7 +37,7 @@ Scoring::Scoring(AppState& appState) : Form(appState, "Scoring", ScoringSlot)
     // The exams, one fixed-pitch line each, under their column headings.
     List1 = new QListWidget;
     List1->setObjectName("List1");
-    connect(List1, &QListWidget::currentRowChanged, this, [this] { list1Click(); });
+    connect(List1, &QListWidget::currentRowChanged, this, &Scoring::list1Click);
 
     // The totals, the selected exam's topics and the note.
     const auto label = [this](int index, const QString& text) {
@@ -145,8 +146,10 @@ QGroupBox* Scoring::makeIncludeFrame()
         Option2[i]->setObjectName(QStringLiteral("Option2(%1)").arg(i));
         column->addWidget(Option2[i]);
         connect(Option2[i], &QRadioButton::toggled, this, [this, i](bool on) {
-            if (on)
-                option2Click(i);
+            if (!on)
+                return;
+            Included = RetakeChoice(i);
+            showRetakeChoices();
         });
     }
     Option2[AllQuestions]->setChecked(true);
@@ -171,19 +174,17 @@ void Scoring::formLoad()
     restorePosition();
     clearAnswers(state.exam);
     try {
-        LoadedCard loaded = loadCardRows(ConfigImage(state.config()), state.edition);
-        rows = std::move(loaded.Rows);
-        unshown = std::move(loaded.Unshown);
+        Card.load(ConfigImage(state.config()), state.edition);
     } catch (const RuntimeError&) {
-        rows.clear();  // an unreadable file shows as an empty card
+        // An unreadable file shows as an empty card; it is left as it is.
     }
-    tellUnshownRecords(state, int(unshown.size()));
-    if (rows.empty()) {
+    tellUnshownRecords(state.platform.prompter, int(Card.unshownRecords().size()));
+    if (Card.rows().empty()) {
         disableCardActions();
         Frame1->setEnabled(false);
     } else {
         FillExamReportList();
-        Option1[EarliestDate]->setChecked(true);
+        Option1[ExamCard::EarliestDate]->setChecked(true);
         List1->setCurrentRow(0);
     }
     if (state.PrinterFailed)
@@ -211,53 +212,50 @@ void Scoring::changeEvent(QEvent* event)
 
 void Scoring::FillExamReportList()
 {
-    const QSignalBlocker quiet(List1);  // the caller selects the line to show
-    QStringList lines;
-    for (const ExamCardRow& row : rows)
-        lines.append(cardLine(row.Record, state.edition));
-    fillFixedPitchList(List1, lines);
-    List1->setCurrentRow(-1);
-    if (!rows.empty()) {
-        Label1[TotalsLabel]->setText(totalsLine(cardTotals(rows)));
-        return;
+    {
+        const QSignalBlocker quiet(List1);
+        QStringList lines;
+        for (const ExamCardRow& row : Card.rows())
+            lines.append(cardLine(row.Record, state.edition));
+        fillFixedPitchList(List1, lines);
     }
-    Label1[TotalsLabel]->setText("Total:");
-    Label1[TopicsLabel]->setText("Topics Covered: ");
-    Command1[RetakeButton]->setEnabled(false);
+    if (Card.rows().empty()) {
+        Label1[TotalsLabel]->setText("Total:");
+        Label1[TopicsLabel]->setText("Topics Covered: ");
+        Command1[RetakeButton]->setEnabled(false);
+    } else {
+        Label1[TotalsLabel]->setText(totalsLine(cardTotals(Card.rows())));
+    }
+    List1->setCurrentRow(Card.selected());
 }
 
-void Scoring::list1Click()
+void Scoring::list1Click(int line)
 {
-    const ExamCardRow* selected = selectedRow();
-    if (!selected)
+    if (line < 0)
         return;
-    const ExamRecord& r = selected->Record;
+    Card.select(line);
+    const ExamRecord& r = Card.selectedRow()->Record;
     const Edition& edition = state.edition;
     Label1[TopicsLabel]->setText("Topics Covered: " + topicsText(r, edition));
     const int choice = r.Kind - edition.TopicCount;
     const int examSize = choice <= edition.PreparedExamCount ? state.text.TopicItemCounts[choice][2] : 0;
-    const std::array<bool, 3> allowed =
-        retakeChoices(r, state.settings.TopicDrillLevel[r.Kind], examSize, edition);
+    Allowed = retakeChoices(r, state.settings.TopicDrillLevel[r.Kind], examSize, edition);
+    showRetakeChoices();
+}
+
+void Scoring::showRetakeChoices()
+{
+    if (!Card.selectedRow())
+        return;
     for (int i = 0; i < int(Option2.size()); ++i)
-        Option2[i]->setEnabled(allowed[i]);
-    Command1[RetakeButton]->setEnabled(allowed[selectedChoice()]);
+        Option2[i]->setEnabled(Allowed[i]);
+    Command1[RetakeButton]->setEnabled(Allowed[Included]);
 }
 
 void Scoring::option1Click(int index)
 {
-    const ExamCardRow* selected = selectedRow();
-    const int remembered = selected ? selected->RowId : 0;
-    sortCardRows(rows, index);
+    Card.sort(ExamCard::SortOrder(index));
     FillExamReportList();
-    for (int i = 0; i < int(rows.size()); ++i)
-        if (rows[i].RowId == remembered)
-            List1->setCurrentRow(i);
-}
-
-void Scoring::option2Click(int index)
-{
-    if (Option2[index]->isEnabled())
-        Command1[RetakeButton]->setEnabled(true);
 }
 
 void Scoring::command1Click(int index)
@@ -274,10 +272,11 @@ void Scoring::command1Click(int index)
 
 void Scoring::print()
 {
-    CardPrintout printout{windowTitle(), {}, Label1[TotalsLabel]->text()};
-    for (int k = 0; k < int(rows.size()); ++k) {
-        const ExamRecord& r = rows[k].Record;
-        printout.Exams.append({List1->item(k)->text(), isCustomExam(r, state.edition), topicsText(r, state.edition)});
+    const Edition& edition = state.edition;
+    CardPrintout printout{edition.ScoringCaption, {}, totalsLine(cardTotals(Card.rows()))};
+    for (const ExamCardRow& row : Card.rows()) {
+        const ExamRecord& r = row.Record;
+        printout.Exams.append({cardLine(r, edition), isCustomExam(r, edition), topicsText(r, edition)});
     }
     const bool printed = printThroughDialog(state, [&](PrinterDevice& printer, int copies) {
         useReportFont(state);
@@ -289,32 +288,23 @@ void Scoring::print()
 
 void Scoring::eraseExam()
 {
-    const int s = List1->currentRow();
-    if (s < 0)
-        return;
-    CardErased = true;
-    rows.erase(rows.begin() + s);
+    Card.eraseSelected();
     FillExamReportList();
-    if (rows.empty())
+    if (Card.rows().empty())
         disableCardActions();
-    else
-        List1->setCurrentRow(s == 0 ? 0 : s - 1);
 }
 
 void Scoring::done()
 {
-    saveReportCard();
-    if (!CardErased)
+    if (saveErasures())
         state.forms.unload("Scoring");
 }
 
 void Scoring::retakeExam()
 {
-    saveReportCard();
-    const ExamCardRow* selected = selectedRow();
-    if (CardErased || !selected)
+    if (!saveErasures() || !Card.selectedRow())
         return;
-    prepareRetake(state.exam, selected->Record, selectedChoice(), state.edition);
+    prepareRetake(state.exam, Card.selectedRow()->Record, Included, state.edition);
     AppState& shared = state;  // this window is closed next
     shared.forms.unload("Scoring");
     shared.mainMenu.clearChoice();
@@ -324,11 +314,9 @@ void Scoring::retakeExam()
 
 void Scoring::viewResults()
 {
-    saveReportCard();
-    const ExamCardRow* selected = selectedRow();
-    if (CardErased || !selected)
+    if (!saveErasures() || !Card.selectedRow())
         return;
-    prepareResults(state.exam, selected->Record, state.edition);
+    prepareResults(state.exam, Card.selectedRow()->Record, state.edition);
     AppState& shared = state;  // this window is closed next
     shared.forms.unload("Scoring");
     shared.forms.unload("Results");
@@ -337,13 +325,18 @@ void Scoring::viewResults()
 
 // Erasures reach the file only when the user agrees. One that could not be saved keeps the card
 // open with its erasures, so that leaving it never drops them unnoticed.
-void Scoring::saveReportCard()
+bool Scoring::saveErasures()
 {
-    if (!CardErased)
-        return;
-    CardErased = false;
-    if (SaveReportCard(state, ReportCardOf::Exams, keptRecords(rows, state.edition), unshown) == CardSave::Failed)
-        CardErased = true;
+    if (!Card.erased())
+        return true;
+    if (askToSaveCard(state.platform.prompter, "Exam Data Erased!")) {
+        const CardRewrite rewrite = rewriteReportCard(state.config(), ReportCardOf::Exams, Card.keptRecords(state.edition),
+                                                      Card.unshownRecords(), state.review.ReviewRecordNo);
+        if (!tellCardRewrite(state.platform.prompter, rewrite, "review test"))
+            return false;
+    }
+    Card.clearErased();
+    return true;
 }
 
 void Scoring::disableCardActions()
@@ -351,18 +344,4 @@ void Scoring::disableCardActions()
     for (int i : {PrintButton, EraseButton, RetakeButton, ViewButton})
         Command1[i]->setEnabled(false);
     Frame2->setEnabled(false);
-}
-
-const ExamCardRow* Scoring::selectedRow() const
-{
-    const int row = List1->currentRow();
-    return row >= 0 && row < int(rows.size()) ? &rows[row] : nullptr;
-}
-
-int Scoring::selectedChoice() const
-{
-    for (int i = 0; i < int(Option2.size()); ++i)
-        if (Option2[i]->isChecked())
-            return i;
-    return AllQuestions;
 }

@@ -1,6 +1,7 @@
 // Scoring: the mock-exam report card. Every stored exam as one line with the totals under them;
 // the user sorts the lines, prints the card, erases exams (saved only when leaving by Done, Retake
 // Exam or View Results, after asking), retakes an exam's questions or reviews its results.
+// The window shows its ExamCard and passes the user's clicks to it.
 #pragma once
 
 #include "exams/exam_card_rows.h"
@@ -9,7 +10,6 @@
 
 #include <array>
 #include <optional>
-#include <vector>
 
 class QGroupBox;
 class QLabel;
@@ -34,19 +34,19 @@ private:
     void alignColumns();
 
     void FillExamReportList();
-    void list1Click();  // the row selection
+    void list1Click(int line);
     void option1Click(int index);
-    void option2Click(int index);
+    void showRetakeChoices();
     void command1Click(int index);
     void print();
     void eraseExam();
     void done();
     void retakeExam();
     void viewResults();
-    void saveReportCard();
+    // Asks to save the erasures, when there are any; false when saving failed, so that the card
+    // stays open with them.
+    bool saveErasures();
     void disableCardActions();
-    const ExamCardRow* selectedRow() const;
-    int selectedChoice() const;
 
     enum Button { PrintButton, EraseButton, DoneButton, HelpButton, RetakeButton, ViewButton };
     enum Heading { DateHeading, PercentHeading, AskedHeading, AnsweredHeading, UnsureHeading, ScrambledHeading,
@@ -60,8 +60,8 @@ private:
     std::array<QRadioButton*, 3> Option2{};
     std::array<QPushButton*, 6> Command1{};
 
-    std::vector<ExamCardRow> rows;  // in list order
-    QList<QByteArray> unshown;      // damaged exam records, kept as they are
-    bool CardErased = false;
+    ExamCard Card;
+    std::array<bool, 3> Allowed{};  // by RetakeChoice, for the selected exam
+    RetakeChoice Included = AllQuestions;
     std::optional<MainMenuLock> menuLock;  // from load to unload
 };

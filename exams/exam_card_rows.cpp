@@ -6,8 +6,8 @@
 #include "shell/config_file.h"
 #include "shell/shell_sort.h"
 
+#include <algorithm>
 #include <cmath>
-#include <functional>
 #include <utility>
 
 using basic::rightAlign;
@@ -18,15 +18,20 @@ constexpr int TitleWidth = 14;
 
 QString fourteenWide(const QString& title) { return title.leftJustified(TitleWidth); }
 
-// The cards' Shell sort over the rows. outOfOrder(a, b): a must come after b.
-void shellSort(std::vector<ExamCardRow>& rows, const std::function<bool(const ExamRecord&, const ExamRecord&)>& outOfOrder)
-{
-    ::shellSort(
-        0, int(rows.size()) - 1, [&](int a, int b) { return outOfOrder(rows[a].Record, rows[b].Record); },
-        [&](int a, int b) { std::swap(rows[a], rows[b]); });
-}
-
 double unsureShare(const ExamRecord& r) { return double(r.UnsureCount) / r.ItemCount; }
+
+// a must come after b.
+bool outOfOrder(ExamCard::SortOrder order, const ExamRecord& a, const ExamRecord& b)
+{
+    switch (order) {
+    case ExamCard::EarliestDate: return basic::dateSortKey(a.SavedDate) > basic::dateSortKey(b.SavedDate);
+    case ExamCard::LatestDate: return basic::dateSortKey(a.SavedDate) < basic::dateSortKey(b.SavedDate);
+    case ExamCard::PercentCorrect: return a.Score < b.Score;
+    case ExamCard::QuestionsAsked: return a.ItemCount < b.ItemCount;
+    case ExamCard::PercentUnsure: return unsureShare(b) > unsureShare(a);
+    }
+    return false;
+}
 
 void printCopy(PrinterDevice& printer, const CardPrintout& printout)
 {
@@ -63,25 +68,6 @@ void printCopy(PrinterDevice& printer, const CardPrintout& printout)
 }
 
 }  // namespace
-
-LoadedCard loadCardRows(const ConfigImage& file, const Edition& edition)
-{
-    LoadedCard card;
-    const int records = file.count();
-    for (int n = 2; n <= records; ++n) {
-        const QByteArray bytes = file.record(n);
-        if (quint8(bytes[0]) <= edition.TopicCount)
-            continue;  // a review test
-        ExamCardRow row{decodeExamRecord(bytes, edition)};
-        if (!isSoundExamRecord(row.Record, edition)) {
-            card.Unshown.append(bytes);
-            continue;
-        }
-        row.RowId = int(card.Rows.size()) + 1;
-        card.Rows.push_back(std::move(row));
-    }
-    return card;
-}
 
 QString topicsText(const ExamRecord& record, const Edition& edition)
 {
@@ -147,18 +133,6 @@ QString totalTimeText(double minutes)
     const qint64 seconds = qint64(std::floor(minutes * 60 + 0.5));
     const auto two = [](qint64 n) { return QStringLiteral("%1").arg(n, 2, 10, QLatin1Char('0')); };
     return two(seconds / 3600) + ':' + two(seconds / 60 % 60) + ':' + two(seconds % 60);
-}
-
-void sortCardRows(std::vector<ExamCardRow>& rows, int key)
-{
-    using R = const ExamRecord&;
-    switch (key) {
-    case EarliestDate: shellSort(rows, [](R a, R b) { return basic::dateSortKey(a.SavedDate) > basic::dateSortKey(b.SavedDate); }); break;
-    case LatestDate: shellSort(rows, [](R a, R b) { return basic::dateSortKey(a.SavedDate) < basic::dateSortKey(b.SavedDate); }); break;
-    case PercentCorrect: shellSort(rows, [](R a, R b) { return a.Score < b.Score; }); break;
-    case QuestionsAsked: shellSort(rows, [](R a, R b) { return a.ItemCount < b.ItemCount; }); break;
-    case PercentUnsure: shellSort(rows, [](R a, R b) { return unsureShare(b) > unsureShare(a); }); break;
-    }
 }
 
 std::array<bool, 3> retakeChoices(const ExamRecord& r, int drillLevel, int examSize, const Edition& edition)
@@ -237,10 +211,49 @@ void clearAnswers(ExamState& exam)
     exam.ExamUnsure.assign(size_t(MostTestItems) + 1, 0);
 }
 
-QList<QByteArray> keptRecords(const std::vector<ExamCardRow>& rows, const Edition& edition)
+void ExamCard::load(const ConfigImage& image, const Edition& edition)
+{
+    rows_.clear();
+    unshown_.clear();
+    for (int n = 2; n <= image.count(); ++n) {
+        const QByteArray bytes = image.record(n);
+        if (quint8(bytes[0]) <= edition.TopicCount)
+            continue;  // a review test
+        ExamCardRow row{decodeExamRecord(bytes, edition)};
+        if (!isSoundExamRecord(row.Record, edition)) {
+            unshown_.append(bytes);
+            continue;
+        }
+        row.RowId = int(rows_.size()) + 1;
+        rows_.push_back(std::move(row));
+    }
+    selected_ = rows_.empty() ? -1 : 0;
+    erased_ = false;
+}
+
+void ExamCard::sort(SortOrder order)
+{
+    const int selectedId = selected_ >= 0 ? rows_[size_t(selected_)].RowId : 0;
+    shellSort(
+        0, int(rows_.size()) - 1, [&](int a, int b) { return outOfOrder(order, rows_[a].Record, rows_[b].Record); },
+        [&](int a, int b) { std::swap(rows_[a], rows_[b]); });
+    const auto kept = std::find_if(rows_.begin(), rows_.end(), [&](const ExamCardRow& r) { return r.RowId == selectedId; });
+    selected_ = kept == rows_.end() ? -1 : int(kept - rows_.begin());
+}
+
+void ExamCard::eraseSelected()
+{
+    if (selected_ < 0)
+        return;
+    rows_.erase(rows_.begin() + selected_);
+    erased_ = true;
+    selected_ = rows_.empty() ? -1 : std::max(selected_ - 1, 0);
+}
+
+QList<QByteArray> ExamCard::keptRecords(const Edition& edition) const
 {
     QList<QByteArray> kept;
-    for (const ExamCardRow& row : rows)
+    for (const ExamCardRow& row : rows_)
         kept << encodeExamRecord(row.Record, edition);
     return kept;
 }

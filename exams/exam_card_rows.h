@@ -1,6 +1,6 @@
 // The mock-exam report card without its window: the stored exams as rows, their list lines and
-// totals, the sorts, which retake choices a row allows, the exam state a retake or a results view
-// starts from, and the printout.
+// totals, the sorts, the selection, erasing, which retake choices a row allows, the exam state a
+// retake or a results view starts from, and the printout.
 #pragma once
 
 #include "exams/exam_record.h"
@@ -22,14 +22,6 @@ struct ExamCardRow {
     ExamRecord Record;
     int RowId = 0;  // the row's number at load, in file order
 };
-
-// The exam records of the file, in file order: every sound one as a row, and the damaged ones
-// whole, kept aside so that a rewrite keeps them as they are.
-struct LoadedCard {
-    std::vector<ExamCardRow> Rows;
-    QList<QByteArray> Unshown;
-};
-LoadedCard loadCardRows(const ConfigImage& file, const Edition& edition);
 
 // " 1, 2, 5": the topics a custom exam was built from; empty for none.
 QString topicsText(const ExamRecord& record, const Edition& edition);
@@ -55,11 +47,6 @@ QString totalsLine(const CardTotals& totals);
 // on past a day.
 QString totalTimeText(double minutes);
 
-// Sort keys, as the sort options are ordered.
-enum CardSort { EarliestDate, LatestDate, PercentCorrect, QuestionsAsked, PercentUnsure };
-// Shell sort by key; rows that tie stay in the order this sort leaves them in.
-void sortCardRows(std::vector<ExamCardRow>& rows, int key);
-
 // Retake choices, as the include options are ordered.
 enum RetakeChoice { AllQuestions, MissedQuestions, UnsureQuestions };
 // Which choices a row allows: a choice that would ask no question never is, and once three drills
@@ -77,8 +64,39 @@ void prepareResults(ExamState& exam, const ExamRecord& record, const Edition& ed
 // No answers and no unsure marks at any position.
 void clearAnswers(ExamState& exam);
 
-// The card's rows as whole records, in list order, for the rewrite of the file.
-QList<QByteArray> keptRecords(const std::vector<ExamCardRow>& rows, const Edition& edition);
+class ExamCard {
+public:
+    // As the sort options are ordered.
+    enum SortOrder { EarliestDate, LatestDate, PercentCorrect, QuestionsAsked, PercentUnsure };
+
+    // The exam records of records 2 on, in file order; damaged ones are left off the list and
+    // kept aside, whole.
+    void load(const ConfigImage& image, const Edition& edition);
+
+    const std::vector<ExamCardRow>& rows() const { return rows_; }
+    int selected() const { return selected_; }  // line index; -1 when the list is empty
+    const ExamCardRow* selectedRow() const { return selected_ >= 0 ? &rows_[size_t(selected_)] : nullptr; }
+    bool erased() const { return erased_; }
+
+    void select(int line) { selected_ = line; }
+    // Shell sort; rows that tie stay in the order it leaves them in, and the same exam stays
+    // selected.
+    void sort(SortOrder order);
+    // Erases the selected line (in memory) and selects the line above it, or the new first line.
+    void eraseSelected();
+    // The erasures were saved, or the user chose not to: none is pending.
+    void clearErased() { erased_ = false; }
+    // The records of the lines now on the card, whole, in list order.
+    QList<QByteArray> keptRecords(const Edition& edition) const;
+    // The exam records the card could not show, in file order.
+    const QList<QByteArray>& unshownRecords() const { return unshown_; }
+
+private:
+    std::vector<ExamCardRow> rows_;
+    QList<QByteArray> unshown_;
+    int selected_ = -1;
+    bool erased_ = false;
+};
 
 // What the printout shows.
 struct PrintedExam {

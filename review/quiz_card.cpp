@@ -3,8 +3,9 @@
 #include "platform/basic.h"
 #include "platform/printer.h"
 #include "platform/runtime_error.h"
-#include "review/report_card_save.h"
 #include "shell/app_state.h"
+#include "shell/card_messages.h"
+#include "shell/config_rewrite.h"
 #include "shell/fixed_pitch_list.h"
 #include "shell/help_window.h"
 #include "shell/report_printing.h"
@@ -196,7 +197,7 @@ void QuizSumm::formLoad()
     } catch (const RuntimeError&) {
         // An unreadable file lists nothing; it is left as it is.
     }
-    tellUnshownRecords(state, int(Card.unshownRecords().size()));
+    tellUnshownRecords(state.platform.prompter, int(Card.unshownRecords().size()));
     if (Card.rows().isEmpty()) {
         fillReportList();
         for (QWidget* off : std::initializer_list<QWidget*>{Command1[PrintButton], Command1[EraseButton], Frame1, Frame2})
@@ -298,8 +299,12 @@ bool QuizSumm::saveErasures()
 {
     if (!Card.erased())
         return true;
-    if (SaveReportCard(state, ReportCardOf::ReviewTests, Card.keptRecords(), Card.unshownRecords()) == CardSave::Failed)
-        return false;
+    if (askToSaveCard(state.platform.prompter, "Data Erased!")) {
+        const CardRewrite rewrite = rewriteReportCard(state.config(), ReportCardOf::ReviewTests, Card.keptRecords(),
+                                                      Card.unshownRecords(), state.exam.ExamRecordNo);
+        if (!tellCardRewrite(state.platform.prompter, rewrite, "exam"))
+            return false;
+    }
     Card.clearErased();
     return true;
 }

@@ -7,10 +7,6 @@ class ConfigFile;
 struct ReviewState;
 struct Settings;
 
-// The largest record number that record 1 can point at, in one byte, as the review test or the
-// exam to resume.
-inline constexpr int MostResumableRecordNo = 255;
-
 // What a save leaves the user to be told: NotResumable on the first save of a test whose record
 // is numbered past what record 1 can hold; it can be resumed only until the program ends.
 enum class ReviewSave { Saved, NotResumable };

@@ -13,6 +13,9 @@
 
 inline constexpr int UserNameWidth = 30;
 inline constexpr int ScoreLogDateWidth = 10;
+// The largest record number that record 1 can point at, in one byte, as the review test or the
+// exam to resume.
+inline constexpr int MostResumableRecordNo = 255;
 
 struct ConfigRecord {
     quint8 ScrambleFlag = 0;

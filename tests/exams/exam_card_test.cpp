@@ -2,6 +2,7 @@
 // window's erasures, which reach the file only through the shared rewrite.
 #include "exams/exam_card.h"
 #include "exams/exam_card_rows.h"
+#include "exams/results_report.h"
 #include "platform/record_file.h"
 #include "review/review_record.h"
 #include "tests/exams/exam_rig.h"
@@ -46,6 +47,19 @@ std::vector<ExamCardRow> rowsOf(const std::vector<ExamRecord>& records)
     return rows;
 }
 
+// A card loaded from a file of the given exams, in order.
+ExamCard cardOf(const std::vector<ExamRecord>& records, const Edition& e)
+{
+    AppFixture f(e);
+    ConfigImage image(f.state.config());
+    image.setRecord(1, QByteArray(RecordLength, '\0'));
+    for (const ExamRecord& r : records)
+        image.setRecord(image.count() + 1, encodeExamRecord(r, e));
+    ExamCard card;
+    card.load(image, e);
+    return card;
+}
+
 // The items a retake asks, in order.
 std::vector<int> retaken(const ExamState& exam)
 {
@@ -78,21 +92,27 @@ private slots:
         big.Minutes = 150;
         const QString totals = totalsLine(cardTotals(rowsOf(std::vector<ExamRecord>(120, big))));
         QCOMPARE(totals, "Total:       75.0% 36,000   36,000        0           10,800 300:00:00");
+        // 22.5 seconds round up to the second.
+        big.Minutes = 0.375f;
+        QVERIFY(totalsLine(cardTotals(rowsOf({big}))).endsWith(" 00:00:23"));
     }
 
     void sortsKeepEachRowWhole()
     {
         const Edition& e = vestoraEdition();
         // Dates compare in time: 31 December comes before 1 January of the next year.
-        std::vector<ExamCardRow> rows = rowsOf({storedExam(e, 1, 1, "12-31-2025", {1, 1, 0, 0}, 0.5f),
-                                            storedExam(e, 2, 2, "01-01-2026", {64, 64, 64, 1}, 1.0f),
-                                            storedExam(e, 3, 3, "06-15-2026", {69, 1}, 0.5f)});
-        sortCardRows(rows, EarliestDate);
+        ExamCard card = cardOf({storedExam(e, 1, 1, "12-31-2025", {1, 1, 0, 0}, 0.5f),
+                                storedExam(e, 2, 2, "01-01-2026", {64, 64, 64, 1}, 1.0f),
+                                storedExam(e, 3, 3, "06-15-2026", {69, 1}, 0.5f)}, e);
+        const std::vector<ExamCardRow>& rows = card.rows();
+        card.sort(ExamCard::EarliestDate);
         QCOMPARE(rows[0].Record.SavedDate, "12-31-2025");
-        sortCardRows(rows, PercentUnsure);  // 3 of 4, then 1 of 2, then none
+        card.select(1);
+        card.sort(ExamCard::PercentUnsure);  // 3 of 4, then 1 of 2, then none
         QCOMPARE(rows[0].RowId, 2);
         QCOMPARE(rows[1].Record.Codes[1], quint8(69));  // the record moved with its row
-        sortCardRows(rows, PercentCorrect);
+        QCOMPARE(card.selected(), 0);                   // and stays selected
+        card.sort(ExamCard::PercentCorrect);
         QCOMPARE(rows[0].Record.Score, 1.0f);
     }
 
@@ -136,6 +156,8 @@ private slots:
         QCOMPARE(retakeChoices(allUnsure, 3, 5, e), (std::array<bool, 3>{true, true, false}));
         const ExamRecord custom = storedExam(e, e.CustomExamNo(), e.CustomExamNo(), "03-01-2026", {64, 7}, 0.5f);
         QCOMPARE(retakeChoices(custom, 3, 0, e), (std::array<bool, 3>{true, true, true}));
+        const ExamRecord lastPrepared = storedExam(e, e.PreparedExamCount, e.PreparedExamCount, "03-01-2026", {64, 7});
+        QCOMPARE(retakeChoices(lastPrepared, 3, 2, e), (std::array<bool, 3>{false, true, true}));
     }
 
     void printoutPagesAndTopics()
@@ -219,6 +241,7 @@ private slots:
         rig.control<QRadioButton>("Scoring", "Option1(2)")->setChecked(true);  // highest score first
         rig.f.prompter.answer(Prompter::Yes);
         click(5);  // View Results saves first
+        QCOMPARE(rig.f.prompter.shown.back().title, QString("Exam Data Erased!"));
         ConfigImage saved(rig.state.config());
         QCOMPARE(saved.count(), 6);
         QCOMPARE(saved.record(2).left(e.ExamRecordSize), encodeExamRecord(exams[2], e));
@@ -231,6 +254,8 @@ private slots:
         QVERIFY(!rig.state.forms.isLoaded("Scoring") && rig.state.forms.isLoaded("Results"));
         QCOMPARE(rig.state.exam.ExamAnswers[2], 2);
         QCOMPARE(rig.state.exam.ExamAnswers[3], 0);
+        // Its score too, so that leaving the results does not call a 60% exam a poor one.
+        QVERIFY(!doneReminder(rig.state.exam.ExamScore, rig.state.CrLf).contains("less than 30%"));
     }
 
     void retakeStartsTheExam()

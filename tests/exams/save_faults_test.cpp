@@ -8,7 +8,7 @@
 #include "app/main_menu.h"
 #include "app/startup.h"
 #include "platform/rich_text_box.h"
-#include "review/report_card_save.h"
+#include "shell/config_rewrite.h"
 #include "shell/settings_window.h"
 #include "tools/notebook.h"
 #include "tests/exams/exam_items.h"
@@ -113,7 +113,8 @@ Save finishExam(int right)
     });
 }
 
-// A card's Yes to its save question: the card's kept records reversed, one damaged record kept aside.
+// A card's rewrite after Yes to its save question: the card's kept records reversed, one damaged
+// record kept aside.
 Save cardRewrite(ReportCardOf card)
 {
     return [card](AppFixture& f) {
@@ -123,9 +124,9 @@ Save cardRewrite(ReportCardOf card)
         for (int n = image.count(); n >= 2; --n)
             if ((quint8(image.record(n).at(0)) <= f.state.edition.TopicCount) == reviews)
                 kept.append(image.record(n));
-        f.prompter.answer(Prompter::Yes);
-        return SaveReportCard(f.state, card, kept, {QByteArray(RecordLength, reviews ? '\0' : '\xff')})
-               == CardSave::Saved;
+        int& otherResumeNo = reviews ? f.state.exam.ExamRecordNo : f.state.review.ReviewRecordNo;
+        const QList<QByteArray> unshown = {QByteArray(RecordLength, reviews ? '\0' : '\xff')};
+        return rewriteReportCard(f.state.config(), card, kept, unshown, otherResumeNo).Result == CardRewrite::Saved;
     };
 }
 

@@ -251,6 +251,7 @@ private slots:
         rig.f.prompter.answer(Prompter::No);
         rig.click(QuizSumm::DoneButton);
         QCOMPARE(rig.f.prompter.shown.at(0).text, "Save Changes to Report Card?");
+        QCOMPARE(rig.f.prompter.shown.at(0).title, "Data Erased!");
         QVERIFY(!rig.f.state.forms.isLoaded("QuizSumm"));
         QCOMPARE(rig.fileBytes(), before);
 
@@ -265,6 +266,7 @@ private slots:
         durable_file::failAtStep(1);
         rig.click(QuizSumm::DoneButton);
         durable_file::failAtStep(0);
+        QCOMPARE(rig.f.prompter.shown.back().icon, Prompter::Critical);
         QCOMPARE(rig.fileBytes(), before);
         QVERIFY(rig.card() && rig.card()->card().erased());
         rig.f.prompter.answer(Prompter::Yes);

@@ -3,7 +3,8 @@
 // its record, all in one replace.
 #include "platform/durable_file.h"
 #include "platform/record_file.h"
-#include "review/report_card_save.h"
+#include "shell/card_messages.h"
+#include "shell/config_rewrite.h"
 #include "tests/support/app_fixture.h"
 #include "tests/support/test_files.h"
 #include "tests/support/test_main.h"
@@ -42,39 +43,35 @@ private slots:
     void cleanup() { durable_file::failAtStep(0); }
 
     // Interleaved tests and exams, one test erased and the others reordered, a damaged test the
-    // card could not show kept last, over a leftover "NewConfig" longer than the new file.
+    // card could not show kept last, over a leftover "NewConfig" longer than the new file. The
+    // last topic's test (t) is a review test to both cards.
     void keptRecordsThenTheOtherKind()
     {
         AppFixture f;
         const int exam = f.state.edition.TopicCount + 1;
         const QByteArray a = slot(2, 'a'), b = slot(3, 'b'), c = slot(1, 'c'), d = slot(0, 'd');
-        const QByteArray x = slot(exam, 'x'), y = slot(exam + 2, 'y');
-        const QByteArray before = writeConfig(f, {a, x, d, b, y, c}, 3);  // x in progress
+        const QByteArray t = slot(exam - 1, 't'), x = slot(exam, 'x'), y = slot(exam + 2, 'y');
+        const QByteArray before = writeConfig(f, {a, x, d, t, b, y, c}, 3);  // x in progress
         const QString config = f.state.config().path();
-        f.prompter.answer(Prompter::No);
-        QCOMPARE(SaveReportCard(f.state, ReportCardOf::ReviewTests, {c, a}, {d}), CardSave::Declined);
-        QCOMPARE(readFile(config), before);
-
         writeFile(f.state.path("NewConfig"), QByteArray(20 * RecordLength, 'z'));
-        f.prompter.answer(Prompter::Yes);
-        QCOMPARE(SaveReportCard(f.state, ReportCardOf::ReviewTests, {c, a}, {d}), CardSave::Saved);
+        const CardRewrite saved = rewriteReportCard(f.state.config(), ReportCardOf::ReviewTests, {c, t, a}, {d},
+                                                    f.state.exam.ExamRecordNo);
+        QCOMPARE(saved.Result, CardRewrite::Saved);
         const QList<QByteArray> after = recordsIn(readFile(config));
-        QCOMPARE(after.mid(1), (QList<QByteArray>{c, a, x, y, d}));
-        QCOMPARE(f.state.exam.ExamRecordNo, 4);
+        QCOMPARE(after.mid(1), (QList<QByteArray>{c, t, a, x, y, d}));
+        QCOMPARE(f.state.exam.ExamRecordNo, 5);
         ConfigRecord expected = decodeConfigRecord(recordsIn(before)[0], f.state.edition);
-        expected.ExamRecordNo = 4;
+        expected.ExamRecordNo = 5;
         QCOMPARE(after[0], encodeConfigRecord(expected, f.state.edition));
-        QCOMPARE(f.prompter.shown.at(0).title, QString("Data Erased!"));
 
         // The exam card, everything erased: the review test in progress is found in record 1 too.
         f.state.review.ReviewRecordNo = 3;
-        f.prompter.answer(Prompter::Yes);
-        QCOMPARE(SaveReportCard(f.state, ReportCardOf::Exams, {}, {}), CardSave::Saved);
+        QCOMPARE(rewriteReportCard(f.state.config(), ReportCardOf::Exams, {}, {}, f.state.review.ReviewRecordNo).Result,
+                 CardRewrite::Saved);
         const QList<QByteArray> last = recordsIn(readFile(config));
-        QCOMPARE(last.mid(1), (QList<QByteArray>{c, a, d}));
+        QCOMPARE(last.mid(1), (QList<QByteArray>{c, t, a, d}));
         QCOMPARE(f.state.review.ReviewRecordNo, 3);
         QCOMPARE(int(decodeConfigRecord(last[0], f.state.edition).ReviewRecordNo), 3);
-        QCOMPARE(f.prompter.shown.at(2).title, QString("Exam Data Erased!"));
     }
 
     // A failure at any disk step leaves the old file whole, the resume number as it was, and the
@@ -85,35 +82,50 @@ private slots:
         for (int n = 1;; ++n) {
             AppFixture f;
             const QByteArray before = writeConfig(f, {slot(examKind, 'x'), slot(1, 'a'), slot(2, 'b')}, 2);
-            f.prompter.answer(Prompter::Yes);
             durable_file::failAtStep(n);
-            const CardSave result = SaveReportCard(f.state, ReportCardOf::ReviewTests, {slot(2, 'b')}, {});
+            const CardRewrite result = rewriteReportCard(f.state.config(), ReportCardOf::ReviewTests, {slot(2, 'b')},
+                                                         {}, f.state.exam.ExamRecordNo);
             durable_file::failAtStep(0);
-            if (result == CardSave::Saved) {
+            if (result.Result == CardRewrite::Saved) {
                 QVERIFY(n > 3);
                 break;
             }
-            QCOMPARE(result, CardSave::Failed);
+            QCOMPARE(result.Result, CardRewrite::Failed);
             QCOMPARE(readFile(f.state.config().path()), before);
             QCOMPARE(f.state.exam.ExamRecordNo, 2);
+            QVERIFY(tellCardRewrite(f.prompter, result, "exam") == false);
+            QVERIFY(f.prompter.shown.back().text.endsWith("\r\n" + result.Error));
             QCOMPARE(f.prompter.shown.back().icon, Prompter::Critical);
         }
     }
 
-    // Tests kept ahead of 254 exams push the exam in progress past what record 1 can hold: it stays
-    // resumable in memory, record 1 holds 0, and the user is told.
+    // Three tests kept ahead of 254 exams move the exam in progress three records on: past what
+    // record 1 can hold, it stays resumable in memory, record 1 holds 0, and the user is told.
+    void resumeNumberPastRecordOne_data()
+    {
+        QTest::addColumn<int>("examAt");
+        QTest::addColumn<int>("stored");
+        QTest::newRow("to 255, the last that fits") << 252 << 255;
+        QTest::newRow("to 256") << 253 << 0;
+        QTest::newRow("to 258") << 255 << 0;
+    }
     void resumeNumberPastRecordOne()
     {
+        QFETCH(int, examAt);
+        QFETCH(int, stored);
         AppFixture f;
         const QList<QByteArray> tests = {slot(1, 'a'), slot(2, 'b'), slot(3, 'c')};
-        writeConfig(f, QList<QByteArray>(254, slot(f.state.edition.TopicCount + 1, 'x')) + tests, 255);
-        f.prompter.answer(Prompter::Yes);
-        f.prompter.answer(Prompter::Ok);
-        QCOMPARE(SaveReportCard(f.state, ReportCardOf::ReviewTests, tests, {}), CardSave::Saved);
-        QCOMPARE(f.state.exam.ExamRecordNo, 258);
-        QCOMPARE(int(f.state.config().readRecord1().ExamRecordNo), 0);
-        QCOMPARE(f.prompter.shown.size(), size_t(2));  // the question, then the warning
-        QCOMPARE(f.prompter.shown.back().icon, Prompter::Exclamation);
+        writeConfig(f, QList<QByteArray>(254, slot(f.state.edition.TopicCount + 1, 'x')) + tests, examAt);
+        const CardRewrite rewrite =
+            rewriteReportCard(f.state.config(), ReportCardOf::ReviewTests, tests, {}, f.state.exam.ExamRecordNo);
+        QCOMPARE(rewrite.Result, stored != 0 ? CardRewrite::Saved : CardRewrite::SavedNotResumable);
+        QCOMPARE(f.state.exam.ExamRecordNo, examAt + 3);
+        QCOMPARE(int(f.state.config().readRecord1().ExamRecordNo), stored);
+        if (stored == 0)
+            f.prompter.answer(Prompter::Ok);
+        QVERIFY(tellCardRewrite(f.prompter, rewrite, "exam"));
+        QCOMPARE(f.prompter.shown.size(), size_t(stored == 0));
+        QVERIFY(stored != 0 || f.prompter.shown.back().icon == Prompter::Exclamation);
     }
 };
 
