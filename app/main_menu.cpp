@@ -14,6 +14,7 @@
 #include <QPushButton>
 #include <QStackedWidget>
 #include <QVBoxLayout>
+#include <cstdlib>
 #include <numeric>
 #include <utility>
 
@@ -27,6 +28,7 @@ const QString SelectedOptionStyle = "QPushButton:checked { background-color: pal
                                     "border-radius: 4px; }";
 enum Report { ReviewReports, ExamReports, Spreadsheet };
 constexpr std::array<int, 3> GeneralHelpPages = {9, 1, 17};
+constexpr int OptionWidth = 260;  // pixels: the option buttons, whatever their captions
 
 QPushButton* namedButton(const QString& caption, const QString& name, int index)
 {
@@ -90,7 +92,8 @@ QVBoxLayout* ButtonMenu::makeOptions()
     for (int i = 0; i < int(Option1.size()); ++i) {
         Option1[i] = namedButton(options[i], "Option1", i);
         Option1[i]->setCheckable(true);
-        Option1[i]->setMinimumSize(250, 52);
+        Option1[i]->setFixedWidth(OptionWidth);
+        Option1[i]->setMinimumHeight(52);
         Option1[i]->setFont(optionFont);
         Option1[i]->setStyleSheet(SelectedOptionStyle);
         group->addButton(Option1[i]);
@@ -187,8 +190,8 @@ void ButtonMenu::refreshReviews()
     const ReviewState& review = state.review;
     if (review.ReviewItemNo != 0) {
         Option1[Reviews]->setEnabled(true);
-        Option1[Reviews]->setText("Resume Topic" + basic::Str(review.CurrentTopic) + " &Review, "
-                                  + ReviewTypeTitles.value(review.ReviewTestType));
+        setOptionCaption(Reviews, "Resume Topic" + basic::Str(review.CurrentTopic) + " &Review, "
+                                      + ReviewTypeTitles.value(review.ReviewTestType));
         Command2[ReviewReports]->setEnabled(false);
         return;
     }
@@ -196,11 +199,11 @@ void ButtonMenu::refreshReviews()
     const Edition& edition = state.edition;
     const std::vector<int>& level = state.settings.TopicDrillLevel;
     if (sumOfLevels(level, 1, edition.TopicCount) == edition.AllTopicsDoneTotal()) {
-        Option1[Reviews]->setText("All Topics Reviewed Three Times");
+        setOptionCaption(Reviews, "All Topics Reviewed Three Times");
         Option1[Reviews]->setEnabled(false);
         return;
     }
-    Option1[Reviews]->setText("Topic &Review Test");
+    setOptionCaption(Reviews, "Topic &Review Test");
     for (int t = 1; t <= edition.TopicCount; ++t) {
         Command1[t - 1]->setEnabled(!drillsFinished(level[t]));
         Command1[t - 1]->setText(edition.TopicTitles[t] + drillSuffix(level[t]));
@@ -213,17 +216,38 @@ void ButtonMenu::refreshExams()
     const Edition& edition = state.edition;
     if (exam.ExamCurrentItem != 0) {
         Option1[Exams]->setEnabled(true);
-        Option1[Exams]->setText(edition.MenuResumeExam + ", " + edition.ExamTitles.value(exam.ExamKind));
+        setOptionCaption(Exams, edition.MenuResumeExam + ", " + edition.ExamTitles.value(exam.ExamKind));
         Command2[ExamReports]->setEnabled(false);
         return;
     }
     Command2[ExamReports]->setEnabled(true);
     const int levels = sumOfLevels(state.settings.TopicDrillLevel, edition.TopicCount + 1, edition.TrackedSlotCount());
     if (levels == edition.AllExamsDoneTotal()) {
-        Option1[Exams]->setText("All Exams Taken Three Times");
+        setOptionCaption(Exams, "All Exams Taken Three Times");
         Option1[Exams]->setEnabled(false);
     } else {
-        Option1[Exams]->setText(edition.MenuExamOption);
+        setOptionCaption(Exams, edition.MenuExamOption);
+    }
+}
+
+// A caption too long for its button goes on two lines, broken after its comma or else at the
+// space nearest its middle: a push button does not wrap by itself.
+void ButtonMenu::setOptionCaption(int index, QString caption)
+{
+    Option1[index]->setText(caption);
+    if (Option1[index]->sizeHint().width() <= OptionWidth)
+        return;
+    qsizetype space = caption.indexOf(", ") + 1;
+    if (space == 0) {
+        const auto offCentre = [&caption](qsizetype i) { return std::abs(2 * i - caption.size()); };
+        space = caption.indexOf(' ');
+        for (qsizetype i = space; i >= 0; i = caption.indexOf(' ', i + 1))
+            if (offCentre(i) < offCentre(space))
+                space = i;
+    }
+    if (space >= 0) {
+        caption[space] = '\n';
+        Option1[index]->setText(caption);
     }
 }
 

@@ -31,6 +31,7 @@ protected:
 
 private:
     void refreshCaptions();
+    void setOptionCaption(int index, QString caption);
     void lockChanged(bool locked);
     QVBoxLayout* makeOptions();
     QStackedWidget* makeFrames();

@@ -16,22 +16,24 @@ namespace {
 // Until a window has shown the window manager's frame, one about this size is expected.
 const QMargins AssumedFrame(4, 30, 4, 4);
 
+// Asked of the window system each time: the widget's own copy can be one read while the window
+// manager was still building the frame.
 QMargins frameOf(const QWidget* window)
 {
-    const QRect frame = window->frameGeometry();
-    const QRect client = window->geometry();
-    return {client.left() - frame.left(), client.top() - frame.top(), frame.right() - client.right(),
-            frame.bottom() - client.bottom()};
+    return window->windowHandle() ? window->windowHandle()->frameMargins() : QMargins();
 }
 
 // A framed window in the normal state shows its frame once it is on the screen; a frame
-// reported before that counts as well.
+// reported before that counts as well. A frame read while the window manager is still building
+// it can come out negative, and is no frame.
 bool showsNormalFrame(const QWidget* window)
 {
     const Qt::WindowType type = window->windowType();
+    const QMargins frame = frameOf(window);
     return window->isVisible() && (type == Qt::Window || type == Qt::Dialog)
         && !(window->windowState() & (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen))
-        && ((window->windowHandle() && window->windowHandle()->isExposed()) || !frameOf(window).isNull());
+        && (window->windowHandle()->isExposed() || !frame.isNull())
+        && std::min({frame.left(), frame.top(), frame.right(), frame.bottom()}) >= 0;
 }
 
 // The value within [low, high], low winning when the range is empty.
@@ -80,15 +82,31 @@ void Form::storePosition(bool normalFirst)
 
 void Form::showEvent(QShowEvent* event)
 {
-    if (!event->spontaneous() && !(windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen)))
+    if (!event->spontaneous() && !(windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen))) {
+        centred_ = !restoredCorner_ && !testAttribute(Qt::WA_Moved);
         fitOnScreen();
+        // Placed once more when the window is on the screen, with its final size and frame.
+        windowHandle()->installEventFilter(this);
+    }
     QDialog::showEvent(event);
+}
+
+bool Form::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == windowHandle() && event->type() == QEvent::Expose && windowHandle()->isExposed()) {
+        watched->removeEventFilter(this);
+        if (!(windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen)))
+            fitOnScreen();
+        restoredCorner_.reset();
+        centred_ = false;
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 // A window opens centred on the screen, or where it was left, with its whole frame on the
 // screen: shrunk as far as its layout allows when it is too large, moved in when it sticks out.
 // Qt places the client area exactly, so the frame is added here rather than left to the window
-// manager, whose frame is not known before the window is on the screen.
+// manager; until the window is on the screen its frame is only an estimate.
 void Form::fitOnScreen()
 {
     const QScreen* screen = this->screen();
@@ -96,17 +114,17 @@ void Form::fitOnScreen()
         return;
     const QMargins frame = frameMargins();
     const QRect room = screen->availableGeometry().marginsRemoved(frame);
-    const bool placed = testAttribute(Qt::WA_Moved);
     resize(size().boundedTo(room.size()));
     QRect client = geometry();
     if (restoredCorner_)
-        client.moveTopLeft(*std::exchange(restoredCorner_, std::nullopt) + QPoint(frame.left(), frame.top()));
-    else if (!placed)
+        client.moveTopLeft(*restoredCorner_ + QPoint(frame.left(), frame.top()));
+    else if (centred_)
         client.moveCenter(room.center());
     // A window still too large keeps its title bar and left edge on the screen.
     client.moveTo(within(client.left(), room.left(), room.right() + 1 - client.width()),
                   within(client.top(), room.top(), room.bottom() + 1 - client.height()));
-    setGeometry(client);
+    if (client != geometry())
+        setGeometry(client);
 }
 
 void Form::closeEvent(QCloseEvent* event)

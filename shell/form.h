@@ -40,6 +40,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void reject() override;
+    bool eventFilter(QObject* watched, QEvent* event) override;  // the window's first exposure
 
     AppState& state;
 
@@ -51,5 +52,7 @@ private:
     int slot_;
     bool unloading_ = false;
     QAbstractButton* cancelButton_ = nullptr;
-    std::optional<QPoint> restoredCorner_;  // where the frame goes at the next showing
+    // How the window is placed as it is shown, and once more on its final size and frame.
+    std::optional<QPoint> restoredCorner_;  // where the frame goes
+    bool centred_ = false;
 };

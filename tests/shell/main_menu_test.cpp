@@ -9,6 +9,7 @@
 #include <QAbstractButton>
 #include <QFile>
 #include <QGroupBox>
+#include <QPushButton>
 #include <QTest>
 #include <csignal>
 #include <optional>
@@ -76,7 +77,8 @@ struct MenuRig {
     {
         return f.state.forms.find("ButtonMenu")->findChild<QAbstractButton*>(name);
     }
-    QString caption(const QString& name) const { return button(name)->text(); }
+    // As the user reads it, on one line.
+    QString caption(const QString& name) const { return button(name)->text().replace('\n', ' '); }
     bool enabled(const QString& name) const { return button(name)->isEnabled(); }
     bool frameVisible(int k) const
     {
@@ -94,6 +96,18 @@ struct MenuRig {
     int helpLoads = 0;
     int notebookSaves = 0;
 };
+
+// The captions of the menu's visible buttons that do not fit them, once laid out.
+QStringList cutCaptions(const QWidget* menu)
+{
+    QCoreApplication::processEvents();
+    QStringList cut;
+    for (const QPushButton* button : menu->findChildren<QPushButton*>())
+        if (button->isVisible()
+            && (button->sizeHint().width() > button->width() || button->sizeHint().height() > button->height()))
+            cut << button->text();
+    return cut;
+}
 
 void addEditionRows()
 {
@@ -165,6 +179,42 @@ private slots:
         RefreshMainMenu(state);
         QCOMPARE(rig.caption("Option1(0)"), "Topic &Review Test");
         QVERIFY(!rig.enabled("Option1(0)"));
+    }
+
+    void everyCaptionFitsItsButton_data() { addEditionRows(); }
+    void everyCaptionFitsItsButton()
+    {
+        QFETCH(QString, program);
+        const Edition& edition = editionNamed(program);
+        MenuRig rig(edition);
+        AppState& state = rig.f.state;
+        rig.setLevels(1, edition.TopicCount, 2);  // the longest drill suffix
+        ButtonMenu* menu = rig.open();
+        for (int option : {0, 2, 3, 4, 5}) {
+            rig.button(QStringLiteral("Option1(%1)").arg(option))->click();
+            QVERIFY2(cutCaptions(menu).isEmpty(), qPrintable(cutCaptions(menu).join(" | ")));
+        }
+        rig.setLevels(1, edition.TrackedSlotCount(), 3);
+        RefreshMainMenu(state);
+        QVERIFY2(cutCaptions(menu).isEmpty(), qPrintable(cutCaptions(menu).join(" | ")));
+
+        // Every test and exam that can resume, from the last topic.
+        state.review.ReviewItemNo = 1;
+        state.review.CurrentTopic = edition.TopicCount;
+        state.exam.ExamCurrentItem = 1;
+        for (int type = 1; type <= 4; ++type) {
+            for (int kind = 1; kind < edition.ExamTitles.size(); ++kind) {
+                state.review.ReviewTestType = type;
+                state.exam.ExamKind = kind;
+                RefreshMainMenu(state);
+                QVERIFY2(cutCaptions(menu).isEmpty(), qPrintable(cutCaptions(menu).join(" | ")));
+            }
+        }
+        // A caption on two lines keeps its access key.
+        menu->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(menu));
+        QTest::keyClick(menu, Qt::Key_R, Qt::AltModifier);
+        QTRY_VERIFY(state.forms.isLoaded("Quiz800"));
     }
 
     void screenCheck_data()
