@@ -17,6 +17,8 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QVBoxLayout>
 
 namespace {
@@ -46,7 +48,7 @@ Scoring::Scoring(AppState& appState) : Form(appState, "Scoring", ScoringSlot)
         Label1[index]->setTextFormat(Qt::PlainText);
         return Label1[index];
     };
-    label(TotalsLabel, "Total:");
+    label(TotalsLabel, "Total:")->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     label(TopicsLabel, "Topics Covered:");
     label(NoteLabel, state.edition.ScoringNote)->setWordWrap(true);
 
@@ -88,6 +90,8 @@ Scoring::Scoring(AppState& appState) : Form(appState, "Scoring", ScoringSlot)
     resize(760, 540);
 }
 
+// The headings scroll sideways with the list, so that the larger print of a maximised card on a
+// small screen scrolls rather than widening the window past the screen.
 QWidget* Scoring::makeHeadings()
 {
     auto* headings = new QWidget;
@@ -113,7 +117,16 @@ QWidget* Scoring::makeHeadings()
     QFont font = headings->font();
     font.setPointSizeF(font.pointSizeF() * 0.85);
     headings->setFont(font);
-    return headings;
+    auto* view = new QScrollArea;
+    view->setWidget(headings);
+    view->setWidgetResizable(true);
+    view->setFrameShape(QFrame::NoFrame);
+    view->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    view->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    view->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+    view->setFixedHeight(2 * QFontMetrics(font).lineSpacing() + 4);  // two lines of heading words
+    connect(List1->horizontalScrollBar(), &QScrollBar::valueChanged, view->horizontalScrollBar(), &QScrollBar::setValue);
+    return view;
 }
 
 QGroupBox* Scoring::makeSortFrame()

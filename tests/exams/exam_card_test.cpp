@@ -11,6 +11,7 @@
 
 #include <QLabel>
 #include <QRadioButton>
+#include <QScreen>
 #include <QTest>
 
 namespace {
@@ -196,6 +197,22 @@ private slots:
         rig.control<QPushButton>("Scoring", "Command1(2)")->click();
         QVERIFY(!rig.state.forms.isLoaded("Scoring"));
         QVERIFY(rig.menu()->isEnabled());
+    }
+
+    void maximisedItFillsTheScreenInLargerPrint()
+    {
+        ExamRig rig;
+        Form* card = openCard(rig);
+        const auto listPoints = [card] { return card->findChild<QListWidget*>("List1")->font().pointSize(); };
+        const int normal = listPoints();
+        card->showMaximized();
+        QTRY_VERIFY(card->isMaximised());
+        const QRect screen = card->screen()->availableGeometry();
+        QTRY_COMPARE(card->frameGeometry(), screen);
+        QVERIFY(listPoints() > normal);
+        // The larger print scrolls rather than widening the window past the smallest screen.
+        const QSize smallest(800, 600);
+        QVERIFY(smallest.expandedTo(card->minimumSizeHint()) == smallest);
     }
 
     // Erasures reach the file only through the save that a button asks for, in list order;
