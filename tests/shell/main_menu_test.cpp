@@ -98,7 +98,7 @@ struct MenuRig {
 };
 
 // The captions of the menu's visible buttons that do not fit them, once laid out.
-QStringList cutCaptions(const QWidget* menu)
+QString cutCaptions(const QWidget* menu)
 {
     QCoreApplication::processEvents();
     QStringList cut;
@@ -106,7 +106,7 @@ QStringList cutCaptions(const QWidget* menu)
         if (button->isVisible()
             && (button->sizeHint().width() > button->width() || button->sizeHint().height() > button->height()))
             cut << button->text();
-    return cut;
+    return cut.join(" | ");
 }
 
 void addEditionRows()
@@ -192,23 +192,21 @@ private slots:
         ButtonMenu* menu = rig.open();
         for (int option : {0, 2, 3, 4, 5}) {
             rig.button(QStringLiteral("Option1(%1)").arg(option))->click();
-            QVERIFY2(cutCaptions(menu).isEmpty(), qPrintable(cutCaptions(menu).join(" | ")));
+            QCOMPARE(cutCaptions(menu), QString());
         }
         rig.setLevels(1, edition.TrackedSlotCount(), 3);
         RefreshMainMenu(state);
-        QVERIFY2(cutCaptions(menu).isEmpty(), qPrintable(cutCaptions(menu).join(" | ")));
+        QCOMPARE(cutCaptions(menu), QString());
 
         // Every test and exam that can resume, from the last topic.
         state.review.ReviewItemNo = 1;
         state.review.CurrentTopic = edition.TopicCount;
         state.exam.ExamCurrentItem = 1;
-        for (int type = 1; type <= 4; ++type) {
-            for (int kind = 1; kind < edition.ExamTitles.size(); ++kind) {
-                state.review.ReviewTestType = type;
-                state.exam.ExamKind = kind;
-                RefreshMainMenu(state);
-                QVERIFY2(cutCaptions(menu).isEmpty(), qPrintable(cutCaptions(menu).join(" | ")));
-            }
+        for (int kind = 1; kind < edition.ExamTitles.size(); ++kind) {
+            state.review.ReviewTestType = std::min(kind, 4);
+            state.exam.ExamKind = kind;
+            RefreshMainMenu(state);
+            QCOMPARE(cutCaptions(menu), QString());
         }
         // A caption on two lines keeps its access key.
         menu->activateWindow();
