@@ -1,5 +1,6 @@
 #include "app/program.h"
 
+#include "platform/alt_keys.h"
 #include "platform/qt_printer.h"
 #include "app/all_forms.h"
 #include "shell/app_state.h"
@@ -18,6 +19,7 @@ int runProgram(int argc, char** argv, const Edition& edition)
     app.setApplicationName(edition.ProgramTitle);
     // The main menu's closing ends the program itself; hidden windows must not end it earlier.
     app.setQuitOnLastWindowClosed(false);
+    keepAltKeysFromTyping(app);
 
     QtPrompter prompter(edition.ProgramTitle);
     SystemClock clock;

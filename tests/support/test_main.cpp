@@ -1,5 +1,7 @@
 #include "tests/support/test_main.h"
 
+#include "platform/alt_keys.h"
+
 #include <QApplication>
 #include <QTest>
 
@@ -15,6 +17,7 @@ void registerTest(Factory factory) { factories().push_back(std::move(factory)); 
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
+    keepAltKeysFromTyping(app);  // as the programs do
     int failed = 0, ran = 0;
     // TEST_CLASS=Name runs that class alone.
     const QByteArray only = qgetenv("TEST_CLASS");

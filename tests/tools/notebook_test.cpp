@@ -50,12 +50,17 @@ class NotebookTest : public QObject {
 
 private slots:
     // Only an edit makes the closing ask, even one that types no character; No leaves the file,
-    // Yes writes the text with its formatting, and the caret comes back where it was.
+    // Yes writes the text with its formatting, and the caret comes back where it was. A letter
+    // held with Alt or Meta types nothing, not even over a selection.
     void closingAsksAfterAnEdit()
     {
         NotebookFixture f;
         const QByteArray before = readFile(f.file);
         QTest::keyClick(f.open(), Qt::Key_Left);  // an arrow key is no edit
+        f.box()->setSelLength(4);
+        for (Qt::KeyboardModifier held : {Qt::AltModifier, Qt::MetaModifier})
+            QTest::keyClick(f.box(), Qt::Key_N, held);
+        QCOMPARE(f.box()->SelLength(), 4);
         f.button("Command1(2)")->click();  // Done, nothing typed
         QVERIFY(f.prompter.shown.empty() && !f.state.forms.isLoaded("NoteBook"));
 
@@ -84,7 +89,18 @@ private slots:
         f.open()->setPlainText("Alpha beta ALPHA gamma alphabet");
         f.button("Command1(0)")->click();
         QVERIFY(!f.button("Command1(2)")->isEnabled() && !f.button("Command2(0)")->isEnabled());
-        for (int expected : {0, 11, 23, 0}) {
+        // In the find box too a letter held with Alt types nothing, and Find Next's key works.
+        auto* what = f.child<QLineEdit>("Text1(1)");
+        QTest::keyClicks(what, "alpha");
+        what->selectAll();
+        QTest::keyClick(what, Qt::Key_Q, Qt::AltModifier);
+        QCOMPARE(what->text(), "alpha");
+        what->window()->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(what->window()));
+        QTest::keyClick(what, Qt::Key_F, Qt::AltModifier);
+        QTRY_COMPARE(f.box()->SelLength(), 5);
+        QCOMPARE(f.box()->SelStart(), 0);
+        for (int expected : {11, 23, 0}) {
             f.findNext("alpha");
             QCOMPARE(f.box()->SelStart(), expected);
         }
