@@ -30,7 +30,10 @@ AppChoice::AppChoice(AppState& appState) : Form(appState, "AppChoice")
     layout->addWidget(Option1[1]);
     layout->addSpacing(8);
     layout->addLayout(buttons);
-    setMinimumWidth(320);
+    layout->addStrut(300);  // room for the caption
+    // Its controls do not follow the window's size, so the window keeps its own.
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    setWindowFlag(Qt::WindowMaximizeButtonHint, false);
 }
 
 void AppChoice::commandClick(int index)

@@ -80,7 +80,7 @@ ButtonMenu::ButtonMenu(AppState& appState) : Form(appState, "ButtonMenu")
 QVBoxLayout* ButtonMenu::makeOptions()
 {
     // A column of toggle buttons, one of them always selected; "Scrap", the empty choice, is
-    // never drawn.
+    // never drawn. They share the column's height, so that a larger window spreads them out.
     const QStringList options = {"&Topic Review Test",         state.edition.MenuExamOption,
                                  "Report &Cards and Progress", "Tools and &Options",
                                  "&Discussion and Guidelines", "General &Help",
@@ -94,6 +94,7 @@ QVBoxLayout* ButtonMenu::makeOptions()
         Option1[i]->setCheckable(true);
         Option1[i]->setFixedWidth(OptionWidth);
         Option1[i]->setMinimumHeight(52);
+        Option1[i]->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Expanding);
         Option1[i]->setFont(optionFont);
         Option1[i]->setStyleSheet(SelectedOptionStyle);
         group->addButton(Option1[i]);
@@ -104,7 +105,6 @@ QVBoxLayout* ButtonMenu::makeOptions()
         });
     }
     Option1[Scrap]->hide();
-    column->addStretch();
     return column;
 }
 
@@ -112,7 +112,8 @@ QStackedWidget* ButtonMenu::makeFrames()
 {
     // One frame of command buttons per group, stacked beside the options so that only the chosen
     // one shows and the menu keeps its size. The topic buttons get their drill suffixes when the
-    // menu is refreshed.
+    // menu is refreshed. Each frame takes the share of the height its buttons would take in the
+    // largest frame, so that its buttons grow with the window as the options do.
     const Edition& edition = state.edition;
     const QStringList frames = {"Reviews", "Report Cards and Progress", "Tools and Options",
                                 "Discussion and Guidelines", "General Help"};
@@ -127,6 +128,10 @@ QStackedWidget* ButtonMenu::makeFrames()
     const std::array<void (ButtonMenu::*)(int), 5> clicks = {
         &ButtonMenu::command1Click, &ButtonMenu::command2Click, &ButtonMenu::command3Click,
         &ButtonMenu::command4Click, &ButtonMenu::command5Click};
+    const qsizetype mostButtons =
+        std::max_element(captions.begin(), captions.end(), [](const auto& a, const auto& b) {
+            return a.size() < b.size();
+        })->size();
     Frames = new QStackedWidget;
     for (int k = 0; k < int(Frame1.size()); ++k) {
         Frame1[k] = new QGroupBox(frames[k]);
@@ -136,6 +141,7 @@ QStackedWidget* ButtonMenu::makeFrames()
         for (int i = 0; i < captions[k].size(); ++i) {
             QPushButton* button = namedButton(captions[k][i], QStringLiteral("Command%1").arg(k + 1), i);
             button->setMinimumHeight(32);
+            button->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Expanding);
             buttons->addWidget(button);
             commands[k]->push_back(button);
             connect(button, &QPushButton::clicked, this, [this, click = clicks[k], i] { (this->*click)(i); });
@@ -143,8 +149,8 @@ QStackedWidget* ButtonMenu::makeFrames()
         auto* page = new QWidget;
         auto* column = new QVBoxLayout(page);
         column->setContentsMargins(0, 0, 0, 0);
-        column->addWidget(Frame1[k]);
-        column->addStretch();
+        column->addWidget(Frame1[k], int(captions[k].size()));
+        column->addStretch(int(mostButtons - captions[k].size()));
         Frames->addWidget(page);
     }
     auto* hint = new QLabel("Choose a group on the left to see its buttons.");  // the empty page

@@ -55,6 +55,7 @@ Pubdat::Pubdat(AppState& appState) : Form(appState, "Pubdat")
     Label1[5]->hide();
     Label1[7]->hide();
     resize(560, 360);  // at least: the layout widens it to the longest title
+    setWindowFlag(Qt::WindowMaximizeButtonHint, false);  // a passing screen, not a window to work in
 
     Timer1 = new QTimer(this);
     Timer1->setInterval(200);

@@ -88,6 +88,7 @@ void Preferences::makeCheckBoxes()
     for (int i = 0; i < int(boxes.size()); ++i) {
         auto [box, icon] = boxes[i];
         box->setObjectName(boxNames[i]);
+        box->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred);  // its row may grow
         icon->setPixmap(style()->standardIcon(icons[i]).pixmap(24, 24));
         connect(box, &QCheckBox::toggled, this, [this, box, icon](bool on) { checkClick(box, icon, on); });
     }
@@ -108,7 +109,8 @@ void Preferences::makePassMark()
     connect(Text1, &QLineEdit::textChanged, this, &Preferences::text1Change);
 }
 
-// The frame of options: the icons in a narrow column before their boxes, the pass mark under them.
+// The frame of options: the icons in a narrow column before their boxes, the pass mark under
+// them with its label. The rows share a larger window evenly, so the controls keep their places.
 QFrame* Preferences::makeOptionFrame()
 {
     Frame1 = new QFrame;
@@ -128,8 +130,12 @@ QFrame* Preferences::makeOptionFrame()
     passMark->addWidget(Text1);
     passMark->addWidget(Label2[1]);
     passMark->addStretch();
-    grid->addWidget(Label2[0], 4, 1);
-    grid->addLayout(passMark, 5, 1);
+    auto* passMarkRow = new QVBoxLayout;
+    passMarkRow->addWidget(Label2[0]);
+    passMarkRow->addLayout(passMark);
+    grid->addLayout(passMarkRow, 4, 1, Qt::AlignVCenter);  // the label stays over its box
+    for (int row = 0; row < grid->rowCount(); ++row)
+        grid->setRowStretch(row, 1);
     return Frame1;
 }
 

@@ -3,15 +3,18 @@
 #include "shell/app_state.h"
 #include "shell/help_window.h"
 
+#include <QApplication>
 #include <QFrame>
 #include <QGridLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace {
 constexpr int CalculatorHelpPage = 15;
+const QSize DesignSize(340, 300);  // the window's size as it first opens
 
 // The character a key press types, as the key table counts it: Ctrl with a letter gives its
 // control code and Escape 27; keys that type nothing printable, or are held with Alt, give 0.
@@ -51,7 +54,7 @@ Calculator::Calculator(AppState& appState)
     layout->addLayout(top);
     layout->addWidget(Line1);
     layout->addLayout(makeKeyGrid(), 4);
-    resize(340, 300);
+    resize(DesignSize);
 }
 
 void Calculator::makeDisplay()
@@ -62,9 +65,6 @@ void Calculator::makeDisplay()
     Readout->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     Readout->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     Readout->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
-    QFont big = Readout->font();
-    big.setPointSize(big.pointSize() * 3 / 2);
-    Readout->setFont(big);
     Label1 = new QLabel;
     Label1->setObjectName("Label1");
     Label1->setTextFormat(Qt::PlainText);
@@ -129,6 +129,20 @@ QGridLayout* Calculator::makeKeyGrid()
             keys->addWidget(rows[row][column], row, column);
     }
     return keys;
+}
+
+// The print grows with the window as the keys do, the display's half as large again as the
+// keys' captions; it never shrinks below the usual print.
+void Calculator::resizeEvent(QResizeEvent* event)
+{
+    Form::resizeEvent(event);
+    const qreal scale = std::max(1.0, std::min(width() / qreal(DesignSize.width()),
+                                               height() / qreal(DesignSize.height())));
+    QFont print = QApplication::font();
+    print.setPointSizeF(print.pointSizeF() * scale);
+    setFont(print);
+    print.setPointSizeF(print.pointSizeF() * 3 / 2);
+    Readout->setFont(print);
 }
 
 // Every key button also takes the typed keys, so each one is watched.

@@ -21,6 +21,7 @@ protected:
     void formLoad() override;
     void formUnload() override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     enum Function { Percent, Root, HelpKey, MemoryClear, MemoryRecall, MemorySubtract, MemoryAdd };
