@@ -58,7 +58,7 @@ QString choosePrinterFontName(const QStringList& printerFonts)
 void saveFirstRun(AppState& state)
 {
     const QString notebook = state.path(state.NotebookFileName);
-    durable_file::replace(notebook, notebook + ".new", notebookTemplate(state.edition, state.settings.UserName));
+    durable_file::replace(notebook, notebookTemplate(state.edition, state.settings.UserName));
     const ConfigFile config = state.config();
     ConfigRecord record = config.readRecord1();
     initialiseFirstRun(record, state.edition, state.settings.UserName);

@@ -77,7 +77,7 @@ void RichTextBox::LoadFile(const QString& path)
 
 void RichTextBox::SaveFile(const QString& path) const
 {
-    durable_file::replace(path, path + ".new", writeRtf(*document()));
+    durable_file::replace(path, writeRtf(*document()));
 }
 
 int RichTextBox::textEnd() const { return document()->characterCount() - 1; }

@@ -4,9 +4,6 @@
 #include "platform/runtime_error.h"
 #include "shell/config_file.h"
 
-#include <QDir>
-#include <QFileInfo>
-
 namespace {
 
 bool isReviewKind(int kind, const Edition& edition) { return kind <= edition.TopicCount; }
@@ -41,7 +38,7 @@ int rebuildForCard(ConfigImage& image, ReportCardOf card, const QList<QByteArray
 
 void replaceConfigFile(const QString& path, const QByteArray& content)
 {
-    durable_file::replace(path, QFileInfo(path).dir().filePath(ConfigTempFileName), content);
+    durable_file::replace(path, content);
 }
 
 CardRewrite rewriteReportCard(const ConfigFile& config, ReportCardOf card, const QList<QByteArray>& kept,

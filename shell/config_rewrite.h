@@ -1,7 +1,7 @@
 // The one way the configuration file is replaced as a whole (report-card erasures, dropping a
-// poor exam): the new content goes to "NewConfig" beside it and takes its place in one step,
-// so a failure at any point leaves the old file as it was. Here too the rewrite both report
-// cards share.
+// poor exam): the new content goes to a temporary file of its own beside it and takes its place
+// in one step, so a failure at any point leaves the old file as it was. Here too the rewrite both
+// report cards share.
 #pragma once
 
 #include <QByteArray>
@@ -10,11 +10,8 @@
 
 class ConfigFile;
 
-inline const QString ConfigTempFileName = QStringLiteral("NewConfig");
-
-// Writes content to "NewConfig" in the folder of the file at path (emptied first, whatever an
-// interrupted rewrite left there), flushes it to disk and renames it over that file. On failure
-// the old file stays intact, "NewConfig" is removed, and a RuntimeError tells the caller.
+// Replaces the file at path with content through durable_file::replace: on failure the old file
+// stays intact and a RuntimeError tells the caller.
 void replaceConfigFile(const QString& path, const QByteArray& content);
 
 // The card whose lines are rebuilt; the records of the other kind are copied as they are.

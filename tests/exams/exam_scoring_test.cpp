@@ -6,10 +6,10 @@
 #include "exams/results_window.h"
 #include "platform/record_file.h"
 #include "review/review_record.h"
-#include "shell/config_rewrite.h"
 #include "app/main_menu.h"
 #include "tests/exams/exam_items.h"
 #include "tests/support/app_fixture.h"
+#include "tests/support/test_files.h"
 #include "tests/support/test_main.h"
 
 #include <QAbstractButton>
@@ -221,7 +221,7 @@ private slots:
         // A review test saved after the exam, and the leftover of some interrupted rewrite.
         rig.saveReviewTest(4);
         rig.state.config().update([](ConfigRecord& r) { r.ReviewRecordNo = 4; });
-        QFile junk(rig.state.path(ConfigTempFileName));
+        QFile junk(rig.path() + ".new.Xk3q9Z");
         QVERIFY(junk.open(QIODevice::WriteOnly));
         junk.write(QByteArray(9 * 940, 'j'));
         junk.close();
@@ -237,7 +237,7 @@ private slots:
         QCOMPARE(rig.state.review.ReviewRecordNo, 3);
         QCOMPARE(rig.record1().ReviewRecordNo, quint8(3));
         QVERIFY(rig.logged());
-        QVERIFY(!QFile::exists(rig.state.path(ConfigTempFileName)));
+        QVERIFY(temporaryFilesOf(rig.path()).isEmpty());
     }
 
     void aReviewTestMovedDownIsNamedOnlyWhenItFits()

@@ -2,7 +2,9 @@
 #pragma once
 
 #include <QByteArray>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTest>
 
 // The file's bytes; empty when it cannot be read.
@@ -17,4 +19,11 @@ inline void writeFile(const QString& path, const QByteArray& bytes)
     QFile file(path);
     QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
     QCOMPARE(file.write(bytes), bytes.size());
+}
+
+// The temporary files of saves of the file at path that are left beside it.
+inline QStringList temporaryFilesOf(const QString& path)
+{
+    const QFileInfo file(path);
+    return file.dir().entryList({file.fileName() + ".new*"}, QDir::AllEntries | QDir::System | QDir::Hidden);
 }

@@ -10,6 +10,7 @@
 
 #include <QCheckBox>
 #include <QDir>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
@@ -140,7 +141,7 @@ private slots:
         QCOMPARE(f.lastTitle(), "Notebook Not Saved!");
         QVERIFY(f.box()->isVisible() && f.box()->Text().startsWith("kept ") && f.state.NotebookChanged);
         QCOMPARE(readFile(f.file), folder ? QByteArray() : before);
-        QVERIFY(!QFile::exists(f.file + ".new"));
+        QVERIFY(temporaryFilesOf(f.file).isEmpty());
 
         f.state.forms.unload("ButtonMenu");
         QVERIFY(!f.control.ended && f.state.forms.isLoaded("ButtonMenu"));
@@ -150,6 +151,21 @@ private slots:
         RichTextBox saved;
         saved.LoadFile(f.file);
         QVERIFY(saved.Text().startsWith("kept RichTextBox1"));
+    }
+
+    // A link in the notebook's place stays a link: the file it leads to is saved.
+    void savesThroughALink()
+    {
+        NotebookFixture f;
+        const QString real = f.state.path("kept.RTF");
+        QVERIFY(QFile::rename(f.file, real) && QFile::link(real, f.file));
+        QTest::keyClicks(f.open(), "linked ");
+        f.prompter.answer(Prompter::Yes);
+        f.button("Command1(2)")->click();
+        QCOMPARE(QFileInfo(f.file).symLinkTarget(), real);
+        RichTextBox saved;
+        saved.LoadFile(real);
+        QVERIFY(saved.Text().startsWith("linked RichTextBox1"));
     }
 
     // An unreadable notebook opens empty; plain text in its place opens with its lines.
