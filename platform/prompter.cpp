@@ -101,7 +101,7 @@ Prompter::Answer ScriptedPrompter::message(const QString& text, Buttons buttons,
 {
     shown.push_back({text, title, buttons, icon, false});
     if (answers_.empty()) {
-        unexpected = true;
+        unexpected << text;
         return buttons == YesNo ? No : buttons == OkCancel ? Cancel : Ok;
     }
     const Answer a = answers_.front();
@@ -113,7 +113,7 @@ QString ScriptedPrompter::input(const QString& prompt, const QString& title, con
 {
     shown.push_back({prompt, title, OkOnly, NoIcon, true});
     if (typed_.empty()) {
-        unexpected = true;
+        unexpected << prompt;
         return {};
     }
     const QString text = typed_.front();

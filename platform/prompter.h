@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <deque>
 #include <vector>
 
@@ -49,7 +50,7 @@ public:
     QString input(const QString& prompt, const QString& title, const QString& defaultText) override;
 
     std::vector<Shown> shown;
-    bool unexpected = false;  // a box was shown that the script had no answer for
+    QStringList unexpected;  // the boxes shown that the script had no answer for
 
 private:
     std::deque<Answer> answers_;

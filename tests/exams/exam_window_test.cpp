@@ -225,7 +225,7 @@ private slots:
         QCOMPARE(rig.state.exam.ExamCurrentItem, 0);
         QCOMPARE(rig.state.exam.ExamScore, 1.0f);
         QVERIFY(rig.menu()->isEnabled());
-        QVERIFY(!rig.f.prompter.unexpected);
+        QVERIFY(rig.f.prompter.unexpected.isEmpty());
     }
 
     void customExamDrawsFromTheChosenTopics_data()
@@ -381,6 +381,7 @@ private slots:
         press(rig, A);
         press(rig, Next);
         rig.f.prompter.answer(Prompter::Ok);
+        rig.f.prompter.answer(Prompter::Ok);  // under 30 %: not recorded
         press(rig, Finished);
         QVERIFY(!rig.state.forms.isLoaded("ExamTest"));
         QCOMPARE(rig.state.exam.ExamElapsed * 1440, 1.5);

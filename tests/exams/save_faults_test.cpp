@@ -211,6 +211,7 @@ private slots:
             auto f = newProgram();
             prepare(*f);
             QCOMPARE(folderBytes(*f), before);
+            f->prompter.answer(Prompter::Ok);  // a save that fails says so
             durable_file::failAtStep(n);
             const bool saved = save(*f);
             durable_file::failAtStep(0);

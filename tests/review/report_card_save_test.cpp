@@ -93,6 +93,7 @@ private slots:
             QCOMPARE(result.Result, CardRewrite::Failed);
             QCOMPARE(readFile(f.state.config().path()) == before, n < 4);
             QCOMPARE(f.state.exam.ExamRecordNo, 2);
+            f.prompter.answer(Prompter::Ok);
             QVERIFY(tellCardRewrite(f.prompter, result, "exam") == false);
             QVERIFY(f.prompter.shown.back().text.endsWith("\r\n" + result.Error));
             QCOMPARE(f.prompter.shown.back().icon, Prompter::Critical);

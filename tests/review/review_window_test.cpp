@@ -132,7 +132,7 @@ private slots:
         QCOMPARE(record1.ScoreLogDates[1], QByteArray("12-08-2026"));
         QCOMPARE(record1.ScoreLogKinds[1], 1);
         QCOMPARE(record1.ScoreLogScores[1], 0.7f);
-        QVERIFY(!rig.f.prompter.unexpected);
+        QVERIFY(rig.f.prompter.unexpected.isEmpty());
     }
 
     void aTestFailedAgainstAHighPassMarkStillCounts()

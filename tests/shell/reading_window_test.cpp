@@ -145,7 +145,7 @@ private slots:
         f.child<QRadioButton>("Option1(2)")->setChecked(true);
         f.find("zonerules");
         QCOMPARE(f.list->currentRow(), 8);
-        QVERIFY(!f.prompter.unexpected);
+        QVERIFY(f.prompter.unexpected.isEmpty());
 
         f.press("Command1(5)");
         QVERIFY(!f.child<QWidget>("Frame1")->isVisible());

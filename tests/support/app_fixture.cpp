@@ -5,11 +5,19 @@
 
 #include <QCoreApplication>
 #include <QEvent>
+#include <QTest>
 
 AppFixture::AppFixture(const Edition& edition) : state(edition, platform, dir.path()) {}
 
-// Windows closed during the test are deleted once events run; let that happen now.
-AppFixture::~AppFixture() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
+// Windows closed during the test are deleted once events run; let that happen now. A box the
+// test did not script an answer for is one it did not expect: that fails the test.
+AppFixture::~AppFixture()
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    if (!prompter.unexpected.isEmpty() && !QTest::currentTestFailed())
+        QTest::qFail(qPrintable("a box no answer was scripted for: " + prompter.unexpected.join(" | ")), __FILE__,
+                     __LINE__);
+}
 
 QByteArray AppFixture::courseData(const Edition& edition, const QList<int>& topicItems, const QList<int>& examItems)
 {
