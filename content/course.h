@@ -25,6 +25,7 @@ struct CourseItem {
     QChar Answer;                    // 'A' to 'D'
     QString Explanation;
     QString Picture;                 // name of the drawing its picture shows; empty for none
+    QString Area;                    // exam outline area from its "// area:" comment; empty for none
 };
 
 struct GlossaryTerm {

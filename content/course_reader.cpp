@@ -14,7 +14,8 @@ struct SourceBlock {
     QString Keyword;
     QString Argument;
     QStringList Lines;
-    QString Where;  // file and line, for messages
+    QString Where;         // file and line, for messages
+    QStringList Comments;  // its "//" lines, which some blocks read as tags
 };
 
 QString joined(const QStringList& lines) { return lines.join('\n').trimmed(); }
@@ -44,13 +45,16 @@ QList<SourceBlock> readBlocks(const QString& path)
     for (int n = 0; n < lines.size(); ++n) {
         const QString& line = lines[n];
         const QString where = QStringLiteral("%1 line %2").arg(fileName).arg(n + 1);
-        if (isComment(line))
+        if (isComment(line)) {
+            if (!blocks.isEmpty())
+                blocks.last().Comments += line.trimmed();
             continue;
+        }
         if (line.startsWith('@')) {
             const QString head = line.mid(1).trimmed();
             const qsizetype space = head.indexOf(' ');
             blocks.append({head.left(space).toLower(), space < 0 ? QString() : head.mid(space + 1).trimmed(), {},
-                           where});
+                           where, {}});
         } else if (!blocks.isEmpty()) {
             blocks.last().Lines += line;
         } else if (!line.trimmed().isEmpty()) {
@@ -111,6 +115,10 @@ CourseItem parseItem(const SourceBlock& block)
     const QStringList& lines = block.Lines;
     CourseItem item;
     item.Picture = block.Argument;
+    static const QString areaTag = QStringLiteral("// area:");
+    for (const QString& comment : block.Comments)
+        if (comment.startsWith(areaTag))
+            item.Area = comment.mid(areaTag.size()).trimmed();
     qsizetype n = 0;
     while (n < lines.size() && !matchChoice(lines[n], 0).hasMatch())
         ++n;

@@ -10,10 +10,13 @@
 #include <QDir>
 #include <QFile>
 #include <QImageReader>
+#include <QMap>
+#include <QRegularExpression>
 #include <QSet>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextDocument>
+#include <algorithm>
 
 namespace {
 
@@ -33,7 +36,7 @@ void addEditionRows()
 
 CourseItem item(const QString& question, int key)
 {
-    return {question, {"one", "two", "three", "four"}, QChar('A' + key - 1), "Because " + question, {}};
+    return {question, {"one", "two", "three", "four"}, QChar('A' + key - 1), "Because " + question, {}, {}};
 }
 
 QList<CourseItem> items(const QString& name, int count)
@@ -116,6 +119,86 @@ QString shown(const TextStore& store, const QByteArray& piece)
     QTextDocument document;
     readRtf(store.RtfHeader + piece, document);
     return document.toPlainText();
+}
+
+// Each outline area's number of items in a 100-item prepared exam.
+using Outline = QMap<QString, int>;
+
+// How a prepared exam strays from the outline, as one line naming it: each area more than two
+// items off its weight ("agency 6/11"), the items without an outline area, more than three
+// federal income tax items. Empty when it follows the outline.
+QString outlineMisfits(const QList<CourseItem>& exam, int e, const Outline& outline)
+{
+    Outline counts;
+    int tax = 0;
+    for (const CourseItem& item : exam) {
+        QString area = item.Area;
+        if (area.endsWith(" (tax)")) {
+            area.chop(6);
+            ++tax;
+        }
+        ++counts[area];
+    }
+    QStringList misfits;
+    for (const auto& [area, weight] : outline.asKeyValueRange())
+        if (qAbs(counts.value(area) - weight) > 2)
+            misfits += QStringLiteral("%1 %2/%3").arg(area).arg(counts.value(area)).arg(weight);
+    for (const auto& [area, count] : counts.asKeyValueRange())
+        if (!outline.contains(area))
+            misfits += QStringLiteral("%1 in \"%2\", not an outline area").arg(count).arg(area);
+    if (tax > 3)
+        misfits += QStringLiteral("%1 tax items, at most 3").arg(tax);
+    return misfits.isEmpty() ? QString() : QStringLiteral("exam %1: %2").arg(e).arg(misfits.join(", "));
+}
+
+// What a candidate who knows nothing could read from the lengths of the choices of the verbal
+// items (those with a choice without a figure), in percent: how often the key is strictly the
+// longest or the shortest choice, and the best score of striking out the choices with absolute
+// words and then picking the longest, the shortest or one that is neither (ties share the pick).
+struct LengthCues {
+    double Longest = 0;
+    double Shortest = 0;
+    double BestGuess = 0;
+};
+
+LengthCues lengthCues(const QList<QList<CourseItem>>& groups)
+{
+    static const QRegularExpression absolute(
+        "\\b(only|always|never|every|all|none|must|cannot|solely|entirely|completely|automatically)\\b",
+        QRegularExpression::CaseInsensitiveOption);
+    static const QRegularExpression figure("\\d");
+    double longest = 0, shortest = 0;
+    std::array<double, 3> guesses{};  // longest, shortest, neither
+    int verbal = 0;
+    for (const QList<CourseItem>& group : groups)
+        for (const CourseItem& item : group) {
+            const auto& choices = item.Choices;
+            if (std::ranges::all_of(choices, [](const QString& c) { return c.contains(figure); }))
+                continue;
+            ++verbal;
+            const int key = item.Answer.unicode() - 'A';
+            const auto length = [&choices](int c) { return choices[c].size(); };
+            QList<int> others{0, 1, 2, 3}, pool;
+            others.removeAll(key);
+            longest += std::ranges::all_of(others, [&](int c) { return length(key) > length(c); });
+            shortest += std::ranges::all_of(others, [&](int c) { return length(key) < length(c); });
+            for (int c = 0; c < 4; ++c)
+                if (!choices[c].contains(absolute))
+                    pool += c;
+            if (pool.isEmpty())
+                pool = {0, 1, 2, 3};
+            const auto [least, most] = std::ranges::minmax(pool, {}, length);
+            const auto pick = [&](auto keep) {
+                QList<int> picked;
+                std::ranges::copy_if(pool, std::back_inserter(picked), [&](int c) { return keep(length(c)); });
+                return picked.isEmpty() ? pool : picked;
+            };
+            const auto score = [key](const QList<int>& picked) { return picked.contains(key) ? 1.0 / picked.size() : 0.0; };
+            guesses[0] += score(pick([&](qsizetype l) { return l == length(most); }));
+            guesses[1] += score(pick([&](qsizetype l) { return l == length(least); }));
+            guesses[2] += score(pick([&](qsizetype l) { return l > length(least) && l < length(most); }));
+        }
+    return {100 * longest / verbal, 100 * shortest / verbal, 100 * std::ranges::max(guesses) / verbal};
 }
 
 void writeSource(const QDir& root, const QString& name, const QByteArray& text)
@@ -343,6 +426,58 @@ private slots:
                     QVERIFY2(!questions.contains(question), qPrintable("asked twice: " + question));
                     questions.insert(question);
                 }
+    }
+
+    // The prepared exams weigh the areas as a state exam's outline does.
+    void examsFollowTheOutline_data()
+    {
+        QTest::addColumn<QString>("program");
+        QTest::addColumn<Outline>("outline");
+        QTest::newRow("Vestora") << "Vestora"
+                                 << Outline{{"agency", 11},   {"contracts", 17},    {"practice", 14}, {"ownership", 10},
+                                            {"calculations", 10}, {"financing", 8}, {"transfer", 7},  {"valuation", 7},
+                                            {"disclosures", 6}, {"land use", 5},    {"leasing", 5}};
+        QTest::newRow("Praxelle") << "Praxelle"
+                                  << Outline{{"agency", 13},   {"contracts", 17},    {"practice", 13}, {"financing", 10},
+                                             {"calculations", 10}, {"ownership", 8}, {"transfer", 8},  {"valuation", 7},
+                                             {"disclosures", 6}, {"land use", 5},    {"leasing", 3}};
+    }
+    void examsFollowTheOutline()
+    {
+        QFETCH(QString, program);
+        QFETCH(Outline, outline);
+        const Course course = readCourse(COURSE_CONTENT_DIR, editionOf(program));
+        QStringList misfits;
+        for (int e = 1; e <= course.ExamItems.size(); ++e)
+            misfits += outlineMisfits(course.ExamItems[e - 1], e, outline);
+        misfits.removeAll(QString());
+        QVERIFY2(misfits.isEmpty(), qPrintable("prepared exams off the outline (items in the area/its weight): " + misfits.join("; ")));
+    }
+
+    // Neither the length of the key nor absolute words in the distractors may give the key away.
+    void lengthGivesNoKeyAway_data()
+    {
+        QTest::addColumn<QString>("program");
+        QTest::addColumn<bool>("exams");
+        for (const char* program : {"Vestora", "Praxelle"}) {
+            QTest::addRow("%s review", program) << program << false;
+            QTest::addRow("%s exams", program) << program << true;
+        }
+    }
+    void lengthGivesNoKeyAway()
+    {
+        QFETCH(QString, program);
+        QFETCH(bool, exams);
+        const Course course = readCourse(COURSE_CONTENT_DIR, editionOf(program));
+        const LengthCues cues = lengthCues(exams ? course.ExamItems : course.TopicItems);
+        const auto within = [](double share) { return share >= 15 && share <= 28; };
+        QVERIFY2(within(cues.Longest) && within(cues.Shortest) && cues.BestGuess <= 28,
+                 qPrintable(QStringLiteral("%1: key strictly longest in %2 %, strictly shortest in %3 % of the verbal items "
+                                           "(15-28 % each), best test-wise guess %4 % (28 % at most)")
+                                .arg(QTest::currentDataTag())
+                                .arg(cues.Longest, 0, 'f', 1)
+                                .arg(cues.Shortest, 0, 'f', 1)
+                                .arg(cues.BestGuess, 0, 'f', 1)));
     }
 };
 
