@@ -1,7 +1,10 @@
 #include "app/startup.h"
 
+#include "exams/exam_record.h"
 #include "platform/cp1252.h"
 #include "platform/durable_file.h"
+#include "platform/record_file.h"
+#include "review/review_record.h"
 #include "shell/app_state.h"
 
 const QByteArray TitlePaneRtf = "{\\rtf1\\ansi\\deff0\\deflang1033{\\fonttbl{\\f0\\fswiss Arial;}}\r\n"
@@ -63,4 +66,26 @@ void saveFirstRun(AppState& state)
     ConfigRecord record = config.readRecord1();
     initialiseFirstRun(record, state.edition, state.settings.UserName);
     config.writeRecord1(record);
+}
+
+void resumeUnfinishedWork(AppState& state, const ConfigRecord& record)
+{
+    ConfigImage image(state.config());
+    const Edition& edition = state.edition;
+    const int reviewNo = record.ReviewRecordNo, examNo = record.ExamRecordNo;
+    // Record 1 is never a test's; a Vestora exam record is a byte short of its slot.
+    const int examLength = int(encodeExamRecord(ExamRecord(), edition).size());
+    const bool reviewResumed = reviewNo >= 2 && image.holdsWhole(reviewNo, RecordLength)
+                               && resumeReviewTest(state.review, decodeReviewRecord(image.record(reviewNo)), edition);
+    const bool examResumed = examNo >= 2 && image.holdsWhole(examNo, examLength)
+                             && resumeExam(state.exam, decodeExamRecord(image.record(examNo), edition), edition);
+    state.review.ReviewRecordNo = reviewResumed ? reviewNo : 0;
+    state.exam.ExamRecordNo = examResumed ? examNo : 0;
+    if (state.review.ReviewRecordNo == reviewNo && state.exam.ExamRecordNo == examNo)
+        return;
+    image.update([&](ConfigRecord& r) {
+        r.ReviewRecordNo = quint8(state.review.ReviewRecordNo);
+        r.ExamRecordNo = quint8(state.exam.ExamRecordNo);
+    });
+    image.save();
 }

@@ -1,13 +1,10 @@
 #include "app/title_screen.h"
 
-#include "exams/exam_record.h"
 #include "platform/basic.h"
 #include "platform/cp1252.h"
 #include "platform/durable_file.h"
 #include "platform/file_check.h"
-#include "platform/record_file.h"
 #include "platform/runtime_error.h"
-#include "review/review_record.h"
 #include "shell/app_state.h"
 #include "app/startup.h"
 
@@ -104,8 +101,9 @@ bool Pubdat::loadSequence()
     }
     const ConfigFile config = state.config();
     // Refused before the running marker is made, so that nothing is left behind.
-    for (const QString& path : {state.path(state.edition.EditionWord), config.path()}) {
-        const QString problem = isAbsent(path) ? QString() : readProblem(path);
+    const QString dataFile = state.path(state.edition.EditionWord);
+    for (const auto& [path, problem] : {std::pair(dataFile, isAbsent(dataFile) ? QString() : readProblem(dataFile)),
+                                        std::pair(config.path(), configProblem(config.path()))}) {
         if (!problem.isEmpty()) {
             platform.prompter.message("The file " + QDir::toNativeSeparators(path) + " cannot be read (" + problem
                                           + ").\r\nThe program ends without changing it.",
@@ -134,19 +132,7 @@ bool Pubdat::loadSequence()
         }
         record = config.readRecord1();
         state.settings = loadSettings(record, state.edition);
-        state.review.ReviewRecordNo = record.ReviewRecordNo;
-        if (state.review.ReviewRecordNo != 0) {
-            const ReviewRecord saved = decodeReviewRecord(record_file::read(config.path(), state.review.ReviewRecordNo));
-            if (!resumeReviewTest(state.review, saved, state.edition))
-                state.review.ReviewRecordNo = 0;  // a damaged record is not resumed
-        }
-        state.exam.ExamRecordNo = record.ExamRecordNo;
-        if (state.exam.ExamRecordNo != 0) {
-            const ExamRecord saved = decodeExamRecord(record_file::read(config.path(), state.exam.ExamRecordNo),
-                                                      state.edition);
-            if (!resumeExam(state.exam, saved, state.edition))
-                state.exam.ExamRecordNo = 0;
-        }
+        resumeUnfinishedWork(state, record);
         state.text = loadEditionData(state.folder, state.edition);
         choosePrinterFont();
     } catch (const RuntimeError& error) {

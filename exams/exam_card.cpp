@@ -188,8 +188,8 @@ void Scoring::formLoad()
     clearAnswers(state.exam);
     try {
         Card.load(ConfigImage(state.config()), state.edition);
-    } catch (const RuntimeError&) {
-        // An unreadable file shows as an empty card; it is left as it is.
+    } catch (const RuntimeError& error) {
+        tellUnreadableCardFile(state.platform.prompter, error.Description);
     }
     tellUnshownRecords(state.platform.prompter, int(Card.unshownRecords().size()));
     if (Card.rows().empty()) {

@@ -141,6 +141,7 @@ bool resumeExam(ExamState& exam, const ExamRecord& r, const Edition& edition)
     exam.ExamTimeLimit = r.TimeLimit;
     exam.ExamElapsed = r.Minutes / 1440.0;
     exam.ExamStructured = r.Structured;
+    exam.ExamScrambled = r.Scrambled != 0;
     exam.ExamKind = r.ExamKind;
     exam.ExamCurrentItem = r.CurrentItem;
     exam.ExamItemCount = r.ItemCount;

@@ -61,6 +61,6 @@ ExamRecord recordOf(const ExamState& exam, const Edition& edition, const QDate& 
 // to 1 and a time spent.
 bool isSoundExamRecord(const ExamRecord& record, const Edition& edition);
 // Rebuilds the exam in progress from its record; false (and nothing changed) when the record is
-// damaged, so that it is never trusted. The date, counts, score and scramble flag are not read
-// back, nor whether an answer was wrong: the exam is scored again from its item texts.
+// damaged, so that it is never trusted. The date, counts and score are not read back, nor whether
+// an answer was wrong: the exam is scored again from its item texts. It keeps its own scramble flag.
 bool resumeExam(ExamState& exam, const ExamRecord& record, const Edition& edition);

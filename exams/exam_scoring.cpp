@@ -6,8 +6,6 @@
 #include "review/review_save.h"
 #include "shell/app_state.h"
 
-#include <algorithm>
-
 namespace {
 
 constexpr float DropBelowPercent = 30;
@@ -99,7 +97,7 @@ ExamSaved SaveExamRecord(AppState& state, bool examFinished)
     const ExamRecord record = recordOf(exam, state.edition, state.platform.clock.today());
     ConfigImage image(state.config());
     // A new exam goes after the last record; record 1 is never an exam's.
-    const int recordNo = exam.ExamRecordNo != 0 ? exam.ExamRecordNo : std::max(image.count(), 1) + 1;
+    const int recordNo = exam.ExamRecordNo != 0 ? exam.ExamRecordNo : image.nextRecordNo();
     if (!examFinished && recordNo > MostResumableRecordNo)
         return {0, ExamNotice::NoRoom};
     image.setRecord(recordNo, encodeExamRecord(record, state.edition));

@@ -18,6 +18,7 @@
 #include <QTextDocument>
 #include <QTextDocumentFragment>
 #include <algorithm>
+#include <optional>
 
 RichTextBox::RichTextBox(QWidget* parent) : QTextEdit(parent)
 {
@@ -65,10 +66,12 @@ void RichTextBox::LoadFile(const QString& path)
         setTextRTF(bytes);
         return;
     }
-    // Plain text put in the file's place keeps its lines: UTF-8 where it is, else the code page.
-    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    QString text = utf8(bytes);
-    if (utf8.hasError())
+    // Plain text put in the file's place keeps its lines: in the encoding its byte-order mark
+    // names (UTF-16 or UTF-32 as well), else UTF-8 where it is, else the code page.
+    const std::optional<QStringConverter::Encoding> marked = QStringConverter::encodingForData(bytes);
+    QStringDecoder decoder(marked.value_or(QStringConverter::Utf8), QStringDecoder::Flag::Stateless);
+    QString text = decoder(bytes);
+    if (!marked && decoder.hasError())
         text = cp1252::toUnicode(bytes);
     rtf_.clear();
     setPlainText(text.replace(QLatin1String("\r\n"), QLatin1String("\n")));

@@ -380,5 +380,9 @@ void readRtf(const QByteArray& rtf, QTextDocument& document)
     QTextOption option = document.defaultTextOption();
     option.setTabStopDistance(720 / TwipsPerPixel);  // RTF's default tab width
     document.setDefaultTextOption(option);
+    // Reading is no edit to undo; recording it step by step would make a large file slow to open.
+    const bool undo = document.isUndoRedoEnabled();
+    document.setUndoRedoEnabled(false);
     RtfReader(rtf, document).read();
+    document.setUndoRedoEnabled(undo);
 }

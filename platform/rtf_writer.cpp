@@ -114,6 +114,7 @@ private:
     int colourNumber(const QColor& colour);
 
     QByteArray body_;
+    QByteArray paragraphWords_;       // the paragraph format written last, which carries on
     std::optional<CharStyle> style_;  // the style written last
     QStringList fonts_;               // \f0 is the default font
     QList<QColor> colours_;           // \cf1 onwards; \cf0 is automatic
@@ -131,7 +132,12 @@ QByteArray RtfWriter::write(const QTextDocument& document)
 
 void RtfWriter::paragraph(const QTextBlock& block)
 {
-    body_ += paragraphWords(block.blockFormat());
+    // A paragraph format carries on over "\par" until the next "\pard": written only where it
+    // changes, so that a notebook of short lines is saved about the size it was read.
+    if (const QByteArray words = paragraphWords(block.blockFormat()); words != paragraphWords_) {
+        body_ += words;
+        paragraphWords_ = words;
+    }
     if (block.length() == 1)  // an empty paragraph is as tall as its own font
         setStyle(styleOf(block.charFormat()));
     for (auto it = block.begin(); !it.atEnd(); ++it) {

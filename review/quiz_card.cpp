@@ -194,8 +194,8 @@ void QuizSumm::formLoad()
     restorePosition();
     try {
         Card.load(ConfigImage(state.config()), state.edition);
-    } catch (const RuntimeError&) {
-        // An unreadable file lists nothing; it is left as it is.
+    } catch (const RuntimeError& error) {
+        tellUnreadableCardFile(state.platform.prompter, error.Description);
     }
     tellUnshownRecords(state.platform.prompter, int(Card.unshownRecords().size()));
     if (Card.rows().isEmpty()) {

@@ -4,15 +4,13 @@
 #include "review/review_rules.h"
 #include "shell/app_state.h"
 
-#include <algorithm>
-
 ReviewSave SaveReviewRecord(ReviewState& review, Settings& settings, const ConfigFile& config,
                             const QDate& today, bool testFinished)
 {
     ConfigImage image(config);
     const bool firstSave = review.ReviewRecordNo == 0;
     // A new test goes after the last record; record 1 is never a test's.
-    const int recordNo = firstSave ? std::max(image.count(), 1) + 1 : review.ReviewRecordNo;
+    const int recordNo = firstSave ? image.nextRecordNo() : review.ReviewRecordNo;
     image.setRecord(recordNo, encodeReviewRecord(recordOf(review, settings.ScrambleItems, today)));
 
     // A completed record keeps its last position; no test is in progress any more. Record 1 holds

@@ -40,3 +40,9 @@ void tellUnshownRecords(Prompter& prompter, int count)
                                           .arg(count);
     prompter.message(text, Prompter::OkOnly, Prompter::Exclamation, "Damaged Records Kept");
 }
+
+void tellUnreadableCardFile(Prompter& prompter, const QString& error)
+{
+    prompter.message(error + "\r\nThe report card shows no tests; your file is left as it is.", Prompter::OkOnly,
+                     Prompter::Exclamation, "File Cannot Be Read!");
+}

@@ -14,3 +14,6 @@ bool tellCardRewrite(Prompter& prompter, const CardRewrite& rewrite, const QStri
 // Tells the user, when a card opens over records of its kind that it cannot show, how many there
 // are and that they are kept; nothing when there are none.
 void tellUnshownRecords(Prompter& prompter, int count);
+// Tells the user why the configuration file could not be read (error: the file error's
+// description), and that the card opens empty and leaves the file as it is.
+void tellUnreadableCardFile(Prompter& prompter, const QString& error);

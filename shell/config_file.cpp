@@ -7,8 +7,8 @@
 #include "shell/config_rewrite.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <algorithm>
-#include <cmath>
 
 namespace {
 // Record 1's fields in their stored order, for decoding and encoding alike.
@@ -93,18 +93,44 @@ ConfigRecord ConfigFile::update(const std::function<void(ConfigRecord&)>& change
     return record;
 }
 
+QString configProblem(const QString& path)
+{
+    if (isAbsent(path))
+        return {};
+    if (const QString problem = readProblem(path); !problem.isEmpty())
+        return problem;
+    if (QFileInfo(path).size() > qint64(MostConfigRecords) * RecordLength)
+        return QStringLiteral("it is larger than the %1 records a configuration file can hold").arg(MostConfigRecords);
+    return {};
+}
+
 ConfigImage::ConfigImage(const ConfigFile& file) : file_(file)
 {
+    const auto refused = [&file](const QString& reason) {
+        return RuntimeError(RuntimeErrorNo::FileAccess,
+                            QStringLiteral("Path/File access error (%1): %2").arg(file.path(), reason));
+    };
     if (isAbsent(file.path()))
         return;
+    if (const QString problem = configProblem(file.path()); !problem.isEmpty())
+        throw refused(problem);
     QFile in(file.path());
     if (!in.open(QIODevice::ReadOnly))
-        throw RuntimeError(RuntimeErrorNo::FileAccess,
-                           QStringLiteral("Path/File access error (%1): %2").arg(file.path(), in.errorString()));
+        throw refused(in.errorString());
     bytes_ = in.readAll();
 }
 
 int ConfigImage::count() const { return record_file::countIn(bytes_); }
+
+int ConfigImage::nextRecordNo() const
+{
+    return std::max(int((bytes_.size() + RecordLength - 1) / RecordLength), 1) + 1;
+}
+
+bool ConfigImage::holdsWhole(int n, int length) const
+{
+    return n >= 1 && qint64(n - 1) * RecordLength + length <= bytes_.size();
+}
 
 QByteArray ConfigImage::record(int n) const { return record_file::readFrom(bytes_, n); }
 
@@ -141,4 +167,4 @@ bool itemsWithin(const std::vector<qint16>& items, int count, int capacity)
                        [capacity](int item) { return item >= 1 && item <= capacity; });
 }
 
-bool isTimeSpent(float minutes) { return std::isfinite(minutes) && minutes >= 0; }
+bool isTimeSpent(float minutes) { return minutes >= 0 && minutes <= 366 * 1440; }

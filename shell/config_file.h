@@ -16,6 +16,13 @@ inline constexpr int ScoreLogDateWidth = 10;
 // The largest record number that record 1 can point at, in one byte, as the review test or the
 // exam to resume.
 inline constexpr int MostResumableRecordNo = 255;
+// The most records a configuration file can hold: as many as the report cards count (16 bits).
+// A larger file is damage, and reading it whole would take minutes and gigabytes.
+inline constexpr int MostConfigRecords = 32767;
+
+// Why the configuration file at path cannot be read, as readProblem says, or that it is larger than
+// MostConfigRecords records; empty when it can be read, or when there is none (a first run).
+QString configProblem(const QString& path);
 
 struct ConfigRecord {
     quint8 ScrambleFlag = 0;
@@ -76,10 +83,15 @@ private:
 class ConfigImage {
 public:
     // Reads the whole file; a missing file reads as empty. A file that exists but cannot be read
-    // raises a RuntimeError, so that it is never replaced by a guess.
+    // (configProblem) raises a RuntimeError, so that it is never replaced by a guess.
     explicit ConfigImage(const ConfigFile& file);
 
     int count() const;
+    // The number a new record takes: after every byte of the file, so that a last record cut short
+    // is kept as it is, never written over; never 1.
+    int nextRecordNo() const;
+    // Whether the file holds the first length bytes of record n (a last record cut short does not).
+    bool holdsWhole(int n, int length) const;
     QByteArray record(int n) const;
     void setRecord(int n, const QByteArray& bytes);
     void removeRecord(int n);
@@ -98,6 +110,7 @@ private:
 void logScore(ConfigRecord& record, int kind, float score, const QDate& today);
 
 // Checks of a saved test's record, which is never trusted as read: positions 1..count all name
-// an item from 1 to capacity, and a time spent is a finite number of minutes, not negative.
+// an item from 1 to capacity, and a time spent is a number of minutes from 0 to a year (no test
+// takes longer; a larger time would overrun the clock and the card totals that show it).
 bool itemsWithin(const std::vector<qint16>& items, int count, int capacity);
 bool isTimeSpent(float minutes);

@@ -10,10 +10,12 @@ namespace {
 // The number the characters after a control word start, as a 16-bit whole number; 0 for none.
 int leadingNumber(const QByteArray& digits)
 {
-    const double value = basic::roundHalfEven(basic::Val(QString::fromLatin1(digits)));
-    if (value < std::numeric_limits<qint16>::min() || value > std::numeric_limits<qint16>::max())
-        return 0;  // only an exponent could get here; such a word is no size
-    return int(value);
+    // Only an exponent ("1E42") reads past 16 bits; such a word is no size. It is refused before
+    // rounding, which holds only whole numbers that fit in 64 bits.
+    const double value = basic::Val(QString::fromLatin1(digits));
+    if (!(value > std::numeric_limits<qint16>::min() - 0.5 && value < std::numeric_limits<qint16>::max() + 0.5))
+        return 0;
+    return int(basic::roundHalfEven(value));
 }
 
 // One pass over rtf for one control word, read with `width` characters after it.

@@ -1,5 +1,6 @@
 #include "shell/picture_window.h"
 
+#include "platform/file_check.h"
 #include "platform/runtime_error.h"
 #include "shell/app_state.h"
 
@@ -30,9 +31,12 @@ void PictForm::loadPicture(int width, int height, const QString& path)
 {
     // The window's frame is the platform's own; inside it the picture has its size.
     resize(width, height);
+    // Checked before loading, as loading a FIFO would wait for a writer for ever.
+    const QString problem = readProblem(path);
     QPixmap picture;
-    if (!picture.load(path))
-        throw RuntimeError(RuntimeErrorNo::FileAccess, QStringLiteral("Path/File access error (%1)").arg(path));
+    if (!problem.isEmpty() || !picture.load(path))
+        throw RuntimeError(RuntimeErrorNo::FileAccess, QStringLiteral("Path/File access error (%1)").arg(path)
+                                                           + (problem.isEmpty() ? QString() : ": " + problem));
     Image1->setPixmap(picture);
 }
 

@@ -9,6 +9,9 @@
 #include "tests/support/test_files.h"
 #include "tests/support/test_main.h"
 
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QRadioButton>
 #include <QScreen>
@@ -96,6 +99,9 @@ private slots:
         // 22.5 seconds round up to the second.
         big.Minutes = 0.375f;
         QVERIFY(totalsLine(cardTotals(rowsOf({big}))).endsWith(" 00:00:23"));
+        // A time no exam takes is damage: in whole seconds it would overrun the total's 64 bits.
+        big.Minutes = 3e38f;
+        QVERIFY(!isSoundExamRecord(big, e));
     }
 
     void sortsKeepEachRowWhole()
@@ -186,10 +192,32 @@ REGISTER_TEST(ExamCardRowsTest)
 class ExamCardWindowTest : public QObject {
     Q_OBJECT
 private slots:
+    // No exams yet, or a configuration file that cannot be read: that one is said and kept.
+    void emptyCard_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::newRow("no exams") << "";
+        QTest::newRow("a folder in its place") << "folder";
+        QTest::newRow("larger than any") << "large";
+    }
     void emptyCard()
     {
+        QFETCH(QString, file);
         ExamRig rig;
+        const QString path = rig.state.config().path();
+        const qint64 largest = qint64(MostConfigRecords) * RecordLength;
+        if (file == "folder")
+            QVERIFY(QFile::remove(path) && QDir().mkdir(path));
+        if (file == "large")
+            QVERIFY(QFile(path).resize(largest + 1));  // sparse: nothing is written
+        if (!file.isEmpty())
+            rig.f.prompter.answer(Prompter::Ok);
         openCard(rig);
+        QCOMPARE(rig.f.prompter.shown.size(), size_t(file.isEmpty() ? 0 : 1));
+        if (!file.isEmpty()) {
+            QCOMPARE(rig.f.prompter.shown[0].title, "File Cannot Be Read!");
+            QVERIFY(rig.f.prompter.shown[0].text.contains(path));
+        }
         QVERIFY(!rig.menu()->isEnabled());
         for (const char* name : {"Command1(0)", "Command1(1)", "Command1(4)", "Command1(5)", "Frame1", "Frame2"})
             QVERIFY2(!rig.control("Scoring", name)->isEnabled(), name);
@@ -197,6 +225,8 @@ private slots:
         rig.control<QPushButton>("Scoring", "Command1(2)")->click();
         QVERIFY(!rig.state.forms.isLoaded("Scoring"));
         QVERIFY(rig.menu()->isEnabled());
+        QCOMPARE(QFileInfo(path).isDir(), file == "folder");
+        QCOMPARE(QFileInfo(path).size() == largest + 1, file == "large");
     }
 
     void maximisedItFillsTheScreenInLargerPrint()

@@ -135,16 +135,16 @@ private slots:
 
         ExamState exam;
         exam.ExamTopics.assign(size_t(e.TopicCount) + 1, false);
+        QVERIFY(exam.ExamScrambled);
         QVERIFY(resumeExam(exam, saved, e));
         // What the session and the scoring add before a save: the answers read count as
-        // answered, the keys come from the item texts, and the score and scramble flag are not
-        // read back.
+        // answered, the keys come from the item texts, and the score is not read back. The
+        // record's scramble flag (off) is, whatever the exam had before.
         for (int i = 1; i <= saved.ItemCount; ++i) {
             exam.ExamAnswered[i] = exam.ExamAnswers[i] != 0;
             exam.ExamKey[i] = isMissedCode(saved.Codes[i]) ? exam.ExamAnswers[i] % 4 + 1 : exam.ExamAnswers[i];
         }
         exam.ExamScore = saved.Score;
-        exam.ExamScrambled = false;
         QCOMPARE(encodeExamRecord(recordOf(exam, e, QDate(2026, 12, 8)), e), encodeExamRecord(saved, e));
     }
 

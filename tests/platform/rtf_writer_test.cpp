@@ -73,6 +73,18 @@ private slots:
         QCOMPARE(described(readBack), described(original));
         QCOMPARE(writeRtf(readBack), rtf);
     }
+
+    // A paragraph format carries on until it changes, as in RTF: a large notebook of short lines
+    // is saved at about the size it was read, not twice that.
+    void paragraphsInOneFormatAreWrittenAtTheirOwnSize()
+    {
+        const QByteArray lines = QByteArray("\\par a short line\r\n\\par \r\n").repeated(1000);
+        QTextDocument document;
+        readRtf("{\\rtf1\\ansi\\deff0\\pard\\qc " + lines + "}", document);
+        const QByteArray rtf = writeRtf(document);
+        QVERIFY2(rtf.size() < lines.size() + 200, QByteArray::number(rtf.size()));
+        QCOMPARE(rtf.count("\\pard"), 1);
+    }
 };
 
 REGISTER_TEST(RtfWriterTest)

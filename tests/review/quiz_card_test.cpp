@@ -7,6 +7,8 @@
 #include "tests/support/test_files.h"
 #include "tests/support/test_main.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QListWidget>
@@ -104,13 +106,16 @@ private slots:
         bad.Items[4] = 4;
         bad.Minutes = std::nanf("");
         rig.add(bad);
+        bad.Minutes = 1e30f;  // finite, but more than any test takes: it would overrun the totals
+        rig.add(bad);
         // Kind 9: the first prepared exam of the broker edition, the ninth topic of the other.
         rig.add(finishedTest(9, "02-02-2026", 10, 1.0f));
         rig.f.prompter.answer(Prompter::Ok);
         rig.open();
         QCOMPARE(rig.f.prompter.shown.size(), size_t(1));
-        QVERIFY(rig.f.prompter.shown[0].text.startsWith("2 saved records are damaged"));
-        QCOMPARE(rig.card()->card().unshownRecords(), (QList<QByteArray>{rig.image.record(4), rig.image.record(5)}));
+        QVERIFY(rig.f.prompter.shown[0].text.startsWith("3 saved records are damaged"));
+        QCOMPARE(rig.card()->card().unshownRecords(),
+                 (QList<QByteArray>{rig.image.record(4), rig.image.record(5), rig.image.record(6)}));
 
         const QStringList lines = rig.lines();
         QCOMPARE(lines.size(), praxelle ? 3 : 2);
@@ -127,6 +132,22 @@ private slots:
         // A long history overflows no total.
         QList<ReviewCardRow> many(120, ReviewCardRow{finishedTest(1, "01-01-2026", 300, 0.75f), 0, 280});
         QVERIFY(cardTotals(many).startsWith(" Total:      75.0% 36,000   33,600      1.25"));
+    }
+
+    void anUnreadableFileIsSaidAndKept()
+    {
+        CardRig rig;
+        const QString path = rig.f.state.config().path();
+        QVERIFY(QDir().mkdir(path));  // a folder in its place
+        rig.f.prompter.answer(Prompter::Ok);
+        rig.f.state.forms.show("QuizSumm");
+        QCOMPARE(rig.f.prompter.shown.size(), size_t(1));
+        QCOMPARE(rig.f.prompter.shown[0].title, "File Cannot Be Read!");
+        QVERIFY(rig.f.prompter.shown[0].text.contains(path));
+        QVERIFY(rig.lines().isEmpty());
+        rig.click(QuizSumm::DoneButton);
+        QVERIFY(!rig.f.state.forms.isLoaded("QuizSumm"));
+        QVERIFY(QFileInfo(path).isDir());
     }
 
     void sortsKeepTheSelectedTest()

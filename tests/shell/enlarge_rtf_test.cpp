@@ -37,6 +37,8 @@ private slots:
             << QByteArray("{\\rtf1\\fs20\\li360 head\\par \\fs29 body\\par \\fs29 more}");
         QTest::newRow("a pard counts as the first par")
             << QByteArray("{\\fs20\\pard\\plain\\fs20 a}") << QByteArray("{\\fs20\\pard\\plain\\fs29 a}");
+        QTest::newRow("an exponent is no size")
+            << QByteArray("{x\\par \\tx1E42 \\li9E99 \\fi-1E5 \\tx3E2 a}") << QByteArray("{x\\par \\tx1E42 \\li9E99 \\fi-1E5 \\tx436 a}");
         QTest::newRow("right after the par") << QByteArray("\\par\\fs20") << QByteArray("\\par\\fs29");
     }
     void scalesSizesTabsAndIndentsRoundingDown()

@@ -6,11 +6,14 @@
 #include "tests/support/app_fixture.h"
 #include "tests/support/test_main.h"
 
+#include <QDir>
+#include <QFile>
 #include <QImage>
 #include <QLabel>
 #include <QScreen>
 #include <QTest>
 #include <QWindow>
+#include <sys/stat.h>
 
 namespace {
 
@@ -143,10 +146,21 @@ private slots:
         QCOMPARE(f.state.FormTop[10], 45 * 15);
     }
 
+    // A FIFO in the picture's place would keep the loading waiting for a writer for ever.
+    void anUnreadablePictureReachesTheCaller_data()
+    {
+        QTest::addColumn<QString>("kind");
+        for (const char* kind : {"missing", "FIFO", "folder"})
+            QTest::newRow(kind) << QString(kind);
+    }
     void anUnreadablePictureReachesTheCaller()
     {
+        QFETCH(QString, kind);
         AppFixture f;
         f.state.forms.add("PictForm", [&f] { return new PictForm(f.state); });
+        const QString path = f.state.path("Broker99999.gph");
+        QVERIFY(kind == "missing" || (kind == "FIFO" ? ::mkfifo(QFile::encodeName(path).constData(), 0600) == 0
+                                                      : QDir().mkdir(path)));
         QWidget owner;
         try {
             ShowPicture(f.state, 20, 10, "Broker99999.gph", &owner);

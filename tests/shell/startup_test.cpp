@@ -3,6 +3,7 @@
 #include "exams/exam_record.h"
 #include "platform/record_file.h"
 #include "review/review_record.h"
+#include "review/review_save.h"
 #include "app/edition_chooser.h"
 #include "app/startup.h"
 #include "app/title_screen.h"
@@ -246,7 +247,7 @@ private slots:
         QCOMPARE(x.ExamAnswerCount[2], 0);  // code 0: not answered
         QCOMPARE(x.ExamAnswers[3], 3);   // code 86: C three times, unsure
         QCOMPARE(x.ExamAnswerCount[3], 3);
-        QVERIFY(x.ExamScrambled);
+        QVERIFY(!x.ExamScrambled);  // as the record says, not as a new exam starts
     }
 
     void damagedRecordsAreNotResumed()
@@ -262,6 +263,46 @@ private slots:
         QCOMPARE(f.state.review.ReviewItemNo, 0);
         QCOMPARE(f.state.review.ReviewRecordNo, 0);
         QCOMPARE(f.state.exam.ExamCurrentItem, 0);  // a review record is no exam either
+    }
+
+    // Record 1 names as in progress records the program cannot resume: an exam's as the review
+    // test, and a last one cut short as the exam. Both numbers leave record 1 too, so that no
+    // rewrite renumbering the records makes them name a finished test; the records stay as they
+    // are, and the next new test goes after the one cut short.
+    void numbersNamingNoResumableRecordAreDropped()
+    {
+        StartFixture f;
+        f.earlierRun(2, 3);
+        ExamRecord exam;
+        exam.Kind = 13;  // the custom exam
+        exam.ExamKind = 5;
+        exam.CurrentItem = 1;
+        exam.ItemCount = 3;
+        exam.TimeLimit = 90;
+        exam.Topics = {0, 1, 0, 1, 0, 0, 0, 0, 1};
+        exam.Items[1] = 5, exam.Items[2] = 6, exam.Items[3] = 7;
+        const QString path = f.state.path("BrokerConfig.MS");
+        record_file::write(path, 2, encodeExamRecord(exam, f.state.edition));
+        record_file::write(path, 3, encodeExamRecord(exam, f.state.edition));
+        QVERIFY(QFile(path).resize(2 * RecordLength + 400));  // its items are there, its codes are not
+        const QByteArray records = readFile(path).mid(RecordLength);
+
+        QVERIFY(f.load());
+        QCOMPARE(f.state.review.ReviewRecordNo, 0);
+        QCOMPARE(f.state.review.ReviewItemNo, 0);
+        QCOMPARE(f.state.exam.ExamRecordNo, 0);
+        QCOMPARE(f.state.exam.ExamCurrentItem, 0);
+        const ConfigRecord record1 = f.state.config().readRecord1();
+        QCOMPARE(record1.ReviewRecordNo, 0);
+        QCOMPARE(record1.ExamRecordNo, 0);
+        QCOMPARE(readFile(path).mid(RecordLength), records);
+
+        ReviewState& review = f.state.review;
+        review.ReviewItemCount = review.ReviewItemNo = 1;
+        review.ReviewOrder[1] = 1;
+        SaveReviewRecord(review, f.state.settings, f.state.config(), QDate(2026, 3, 2), false);
+        QCOMPARE(review.ReviewRecordNo, 4);
+        QCOMPARE(readFile(path).mid(RecordLength, records.size()), records);
     }
 
     void countsAndTimesOutOfTheirRangesAreDamage()
@@ -291,6 +332,7 @@ private slots:
         QVERIFY(damaged([](ReviewRecord& r) { r.Misses[2] = 4; }));  // more misses than wrong choices
         QVERIFY(damaged([](ReviewRecord& r) { r.Tally[1] = 3; }));    // more right and wrong than positions
         QVERIFY(damaged([](ReviewRecord& r) { r.Tally[3] = 3; }));    // fewer tries than positions counted
+        QVERIFY(damaged([](ReviewRecord& r) { r.Minutes = 1e30f; }));  // more than the clock can show
 
         ExamRecord exam;
         exam.Kind = quint8(e.ExamRecordKind(1));

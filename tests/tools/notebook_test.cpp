@@ -13,6 +13,7 @@
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStringEncoder>
 #include <QTest>
 #include <QTextBlock>
 
@@ -178,7 +179,13 @@ private slots:
         QCOMPARE(f.lastTitle(), "Notebook Cannot Be Read!");
 
         RichTextBox box;
-        for (const QByteArray& text : {QByteArray("first\nsecond caf\xc3\xa9"), QByteArray("first\r\nsecond caf\xe9")}) {
+        // UTF-8, the code page, and UTF-16 either way round, known by its byte-order mark.
+        const QString lines = QString::fromUtf8("first\r\nsecond caf\xc3\xa9");
+        const auto utf16 = [&lines](QStringConverter::Encoding order) {
+            return QByteArray(QStringEncoder(order, QStringConverter::Flag::WriteBom)(lines));
+        };
+        for (const QByteArray& text : {QByteArray("first\nsecond caf\xc3\xa9"), QByteArray("first\r\nsecond caf\xe9"),
+                                       utf16(QStringConverter::Utf16LE), utf16(QStringConverter::Utf16BE)}) {
             writeFile(f.file + "2", text);
             box.LoadFile(f.file + "2");
             QCOMPARE(box.Text(), QString::fromUtf8("first\nsecond caf\xc3\xa9"));
