@@ -296,8 +296,6 @@ void tellExamSave(AppState& state, const ExamClosing& closing)
 void showExamClosing(AppState& state, const ExamClosing& closing)
 {
     tellExamSave(state, closing);
-    if (closing.End == ExamEnd::Cancelled)
-        return;
     RefreshMainMenu(state);
     if (closing.End != ExamEnd::ResultsReady)
         return;
