@@ -66,6 +66,9 @@ Prompter::Answer QtPrompter::message(const QString& text, Buttons buttons, Icon 
     MessageBox box(qtIcon(icon), title.isEmpty() ? programTitle_ : title, text, QMessageBox::NoButton,
                    QApplication::activeWindow());
     box.mustAnswer = buttons == YesNo;
+    if (box.mustAnswer)  // no close box that would do nothing, where the window manager heeds the hint
+        box.setWindowFlags((box.windowFlags() | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
+                           & ~(Qt::WindowCloseButtonHint | Qt::WindowSystemMenuHint));
     box.setTextFormat(Qt::PlainText);  // names, paths and searched words are shown as they are
     switch (buttons) {
     case OkOnly:
