@@ -297,7 +297,7 @@ void showExamClosing(AppState& state, const ExamClosing& closing)
 {
     tellExamSave(state, closing);
     RefreshMainMenu(state);
-    if (closing.End != ExamEnd::ResultsReady)
+    if (closing.End != ExamEnd::ResultsReady || state.SessionEnding)
         return;
     state.forms.unload("Results");
     state.forms.show("Results");

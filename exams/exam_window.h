@@ -62,5 +62,5 @@ private:
 };
 
 // After the exam window has closed: the main menu brought up to date, however the exam ended, and
-// the results of a finished exam shown.
+// the results of a finished exam shown, unless the desktop session is ending.
 void showExamClosing(AppState& state, const ExamClosing& closing);
