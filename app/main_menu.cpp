@@ -365,9 +365,10 @@ void ButtonMenu::closeEvent(QCloseEvent* event)
 
 void endDesktopSession(AppState& state)
 {
-    // A save's message may run the event loop, and the signal come again.
+    // The session manager and a signal may both tell of the same end.
     if (std::exchange(state.SessionEnding, true))
         return;
+    state.platform.prompter.stopAsking();
     for (const char* working : {"Quiz800", "ExamTest"})
         state.forms.unload(working);
     if (state.NotebookChanged)

@@ -14,9 +14,10 @@ class QStackedWidget;
 class QVBoxLayout;
 
 // The end of the desktop session (logout, shutdown, a signal) ends the program as the main menu's
-// close box does, but asks nothing, as no one may be there to answer: the review test or exam in
+// close box does, but asks and shows nothing, as no one may be there: the review test or exam in
 // progress is saved as its window's close box saves it, and unsaved notes are saved, as keeping
-// typed notes loses nothing. Before the main menu is up, the program just ends.
+// typed notes loses nothing. What a box would have said (a save that failed) goes to standard
+// error, and the program ends all the same. Before the main menu is up, the program just ends.
 void endDesktopSession(AppState& state);
 
 class ButtonMenu : public Form {

@@ -11,7 +11,6 @@
 
 #include <QApplication>
 #include <QDir>
-#include <QSessionManager>
 
 int runProgram(int argc, char** argv, const Edition& edition)
 {
@@ -32,7 +31,6 @@ int runProgram(int argc, char** argv, const Edition& edition)
     registerForms(state);
     SessionEndWatcher watcher;
     QObject::connect(&watcher, &SessionEndWatcher::sessionEnding, [&state] { endDesktopSession(state); });
-    QObject::connect(&app, &QGuiApplication::commitDataRequest, [&state](QSessionManager&) { endDesktopSession(state); });
     startProgram(state);
     return app.exec();
 }

@@ -296,10 +296,8 @@ void tellExamSave(AppState& state, const ExamClosing& closing)
 void showExamClosing(AppState& state, const ExamClosing& closing)
 {
     tellExamSave(state, closing);
-    if (closing.End == ExamEnd::Cancelled)
-        return;
     RefreshMainMenu(state);
-    if (closing.End != ExamEnd::ResultsReady)
+    if (closing.End != ExamEnd::ResultsReady || state.SessionEnding)
         return;
     state.forms.unload("Results");
     state.forms.show("Results");

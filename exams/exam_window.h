@@ -61,6 +61,6 @@ private:
     std::optional<MainMenuLock> menuLock;  // from load to unload
 };
 
-// After the exam window has closed: the main menu brought up to date unless the exam was dropped,
-// and the results of a finished exam shown.
+// After the exam window has closed: the main menu brought up to date, however the exam ended, and
+// the results of a finished exam shown, unless the desktop session is ending.
 void showExamClosing(AppState& state, const ExamClosing& closing);

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDebug>
 #include <QGridLayout>
 #include <QInputDialog>
 #include <QMessageBox>
@@ -61,11 +62,34 @@ void makeRoomForTitle(QMessageBox& box)
 }
 }  // namespace
 
-Prompter::Answer QtPrompter::message(const QString& text, Buttons buttons, Icon icon, const QString& title)
+Prompter::Answer Prompter::message(const QString& text, Buttons buttons, Icon icon, const QString& title)
+{
+    if (asking_)
+        return showMessage(text, buttons, icon, title);
+    QString line = text;
+    line.replace("\r\n", " ");
+    qWarning().noquote() << QCoreApplication::applicationName() + ": " + (title.isEmpty() ? "" : "[" + title + "] ") + line;
+    return unanswered(buttons);
+}
+
+QString Prompter::input(const QString& prompt, const QString& title, const QString& defaultText)
+{
+    return asking_ ? showInput(prompt, title, defaultText) : QString();
+}
+
+Prompter::Answer Prompter::unanswered(Buttons buttons)
+{
+    return buttons == YesNo ? No : buttons == OkCancel ? Cancel : Ok;
+}
+
+Prompter::Answer QtPrompter::showMessage(const QString& text, Buttons buttons, Icon icon, const QString& title)
 {
     MessageBox box(qtIcon(icon), title.isEmpty() ? programTitle_ : title, text, QMessageBox::NoButton,
                    QApplication::activeWindow());
     box.mustAnswer = buttons == YesNo;
+    if (box.mustAnswer)  // no close box that would do nothing, where the window manager heeds the hint
+        box.setWindowFlags((box.windowFlags() | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
+                           & ~(Qt::WindowCloseButtonHint | Qt::WindowSystemMenuHint));
     box.setTextFormat(Qt::PlainText);  // names, paths and searched words are shown as they are
     switch (buttons) {
     case OkOnly:
@@ -89,7 +113,7 @@ Prompter::Answer QtPrompter::message(const QString& text, Buttons buttons, Icon 
     }
 }
 
-QString QtPrompter::input(const QString& prompt, const QString& title, const QString& defaultText)
+QString QtPrompter::showInput(const QString& prompt, const QString& title, const QString& defaultText)
 {
     bool ok = false;
     const QString text = QInputDialog::getText(QApplication::activeWindow(), title.isEmpty() ? programTitle_ : title,
@@ -97,19 +121,19 @@ QString QtPrompter::input(const QString& prompt, const QString& title, const QSt
     return ok ? text : QString();
 }
 
-Prompter::Answer ScriptedPrompter::message(const QString& text, Buttons buttons, Icon icon, const QString& title)
+Prompter::Answer ScriptedPrompter::showMessage(const QString& text, Buttons buttons, Icon icon, const QString& title)
 {
     shown.push_back({text, title, buttons, icon, false});
     if (answers_.empty()) {
         unexpected << text;
-        return buttons == YesNo ? No : buttons == OkCancel ? Cancel : Ok;
+        return unanswered(buttons);
     }
     const Answer a = answers_.front();
     answers_.pop_front();
     return a;
 }
 
-QString ScriptedPrompter::input(const QString& prompt, const QString& title, const QString& /*defaultText*/)
+QString ScriptedPrompter::showInput(const QString& prompt, const QString& title, const QString& /*defaultText*/)
 {
     shown.push_back({prompt, title, OkOnly, NoIcon, true});
     if (typed_.empty()) {

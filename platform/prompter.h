@@ -15,17 +15,32 @@ public:
 
     virtual ~Prompter() = default;
     // An empty title shows the program's title.
-    virtual Answer message(const QString& text, Buttons buttons, Icon icon, const QString& title) = 0;
+    Answer message(const QString& text, Buttons buttons, Icon icon, const QString& title);
     // The text entered; empty for Cancel.
-    virtual QString input(const QString& prompt, const QString& title, const QString& defaultText) = 0;
+    QString input(const QString& prompt, const QString& title, const QString& defaultText);
+
+    // From the end of the desktop session on, no one is there to answer: a box is written to
+    // standard error, the session's log, instead of shown, and taken as closed unanswered.
+    void stopAsking() { asking_ = false; }
+
+protected:
+    // What a box closed unanswered returns.
+    static Answer unanswered(Buttons buttons);
+    virtual Answer showMessage(const QString& text, Buttons buttons, Icon icon, const QString& title) = 0;
+    virtual QString showInput(const QString& prompt, const QString& title, const QString& defaultText) = 0;
+
+private:
+    bool asking_ = true;
 };
 
 // The real boxes, titled with the program's title where a box has none of its own.
 class QtPrompter : public Prompter {
 public:
     explicit QtPrompter(QString programTitle) : programTitle_(std::move(programTitle)) {}
-    Answer message(const QString& text, Buttons buttons, Icon icon, const QString& title) override;
-    QString input(const QString& prompt, const QString& title, const QString& defaultText) override;
+
+protected:
+    Answer showMessage(const QString& text, Buttons buttons, Icon icon, const QString& title) override;
+    QString showInput(const QString& prompt, const QString& title, const QString& defaultText) override;
 
 private:
     QString programTitle_;
@@ -46,11 +61,12 @@ public:
     void answer(Answer a) { answers_.push_back(a); }
     void type(const QString& text) { typed_.push_back(text); }
 
-    Answer message(const QString& text, Buttons buttons, Icon icon, const QString& title) override;
-    QString input(const QString& prompt, const QString& title, const QString& defaultText) override;
-
     std::vector<Shown> shown;
     QStringList unexpected;  // the boxes shown that the script had no answer for
+
+protected:
+    Answer showMessage(const QString& text, Buttons buttons, Icon icon, const QString& title) override;
+    QString showInput(const QString& prompt, const QString& title, const QString& defaultText) override;
 
 private:
     std::deque<Answer> answers_;

@@ -15,12 +15,12 @@
 // Answers from the fixture's script, after the user has taken `delay` ms to decide.
 struct DelayingPrompter : Prompter {
     DelayingPrompter(ScriptedPrompter& script, FakeClock& clock) : script(script), clock(clock) {}
-    Answer message(const QString& text, Buttons buttons, Icon icon, const QString& title) override
+    Answer showMessage(const QString& text, Buttons buttons, Icon icon, const QString& title) override
     {
         clock.advance(delay);
         return script.message(text, buttons, icon, title);
     }
-    QString input(const QString& prompt, const QString& title, const QString& defaultText) override
+    QString showInput(const QString& prompt, const QString& title, const QString& defaultText) override
     {
         return script.input(prompt, title, defaultText);
     }

@@ -11,6 +11,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QRegularExpression>
+#include <QSignalSpy>
 #include <QTest>
 #include <algorithm>
 
@@ -451,6 +452,11 @@ private slots:
         rig.show("ExamTest");
         QCOMPARE(rig.state.exam.ExamCurrentItem, 1);
         QCOMPARE(rig.button(Break)->text(), caption);
+
+        // Cancelled or interrupted, the exam leaves the main menu up to date.
+        QSignalSpy refreshed(&rig.state.mainMenu, &MainMenuLink::refreshRequested);
+        press(rig, Break);
+        QCOMPARE(refreshed.count(), 1);
     }
 
     void aDamagedResumeStillShowsItsItems()

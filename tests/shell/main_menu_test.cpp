@@ -1,8 +1,12 @@
 // The main menu: captions from the user's progress and the work in progress, the screen check,
 // what its buttons open, and closing the program.
 #include "app/main_menu.h"
+#include "exams/exam_window.h"
+#include "platform/durable_file.h"
 #include "platform/session_end.h"
 #include "shell/main_menu_link.h"
+#include "tools/notebook.h"
+#include "tests/review/quiz_rig.h"
 #include "tests/support/app_fixture.h"
 #include "tests/support/test_main.h"
 
@@ -10,8 +14,11 @@
 #include <QFile>
 #include <QGroupBox>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTest>
+#include <X11/ICE/ICElib.h>
 #include <csignal>
+#include <functional>
 #include <optional>
 
 namespace {
@@ -96,6 +103,35 @@ struct MenuRig {
     int helpLoads = 0;
     int notebookSaves = 0;
 };
+
+// The menu and the windows whose work the session's end saves, over a small course.
+struct WorkRig : QuizRig {
+    WorkRig()
+    {
+        Forms& forms = f.state.forms;
+        forms.add("ButtonMenu", [this] { return new ButtonMenu(f.state); });
+        forms.add("ExamTest", [this] { return new ExamTest(f.state); });
+        forms.add("NoteBook", [this] { return new NoteBook(f.state); });
+        for (const QString& name : StandIns)
+            forms.add(name, [this, name] { return new StandInForm(f.state, name); });
+        forms.show("ButtonMenu");
+    }
+    ~WorkRig()
+    {
+        for (const QString& name : StandIns + QStringList{"ButtonMenu", "NoteBook"})
+            delete f.state.forms.find(name);
+    }
+    inline static const QStringList StandIns = {"PictForm", "Results", "Help", "Calculator"};
+};
+using Work = std::function<void(WorkRig&)>;
+
+// A signal's action now: the handler or the default.
+bool endsByDefault(int signal)
+{
+    struct sigaction now = {};
+    ::sigaction(signal, nullptr, &now);
+    return now.sa_handler == SIG_DFL;
+}
 
 // The captions of the menu's visible buttons that do not fit them, once laid out.
 QString cutCaptions(const QWidget* menu)
@@ -402,6 +438,66 @@ private slots:
         QCOMPARE(rig.notebookSaves, saves);
         QVERIFY(!QFile::exists(flag));
         QVERIFY(rig.f.control.ended);
+    }
+
+    void sessionEndShowsNoBox_data()
+    {
+        QTest::addColumn<Work>("work");
+        QTest::addColumn<std::function<void()>>("sessionEnds");
+        QTest::addColumn<QString>("logged");  // on standard error
+        QTest::newRow("review test not saved, on a signal") << Work([](WorkRig& rig) {
+            rig.open();
+            rig.answerRight();
+            durable_file::failAtStep(1);
+        }) << std::function<void()>([] { ::raise(SIGTERM); }) << "Your review test could not be saved\\.";
+        QTest::newRow("notes not saved, the manager says die") << Work([](WorkRig& rig) {
+            QFile(rig.f.state.path(rig.f.state.NotebookFileName)).open(QIODevice::WriteOnly);
+            rig.f.state.forms.show("NoteBook");
+            QTest::keyClicks(rig.f.state.forms.find("NoteBook")->findChild<RichTextBox*>("RichTextBox1"), "Notes");
+            durable_file::failAtStep(1);
+        }) << std::function<void()>([] {  // as Qt passes the manager's "die" on
+            QEvent quit(QEvent::Quit);
+            QCoreApplication::sendEvent(QCoreApplication::instance(), &quit);
+        }) << "\\[Notebook Not Saved!\\]";
+        QTest::newRow("exam out of time under 30%, the manager lost") << Work([](WorkRig& rig) {
+            ExamState& exam = rig.f.state.exam;
+            exam.ExamChoice = exam.ExamKind = 1;
+            exam.ExamItemCount = exam.ExamTimeLimit = 5;
+            exam.ExamScrambled = false;
+            rig.f.state.forms.show("ExamTest");
+            auto* window = dynamic_cast<ExamTest*>(rig.f.state.forms.find("ExamTest"));
+            window->findChild<QPushButton*>("Command1(0)")->click();  // item 1 right: one of five
+            window->findChild<QPushButton*>("Command1(5)")->click();
+            rig.f.clock.advance(6 * 60'000);
+            window->timer1Tick();
+        }) << std::function<void()>([] {  // what libICE calls when the connection breaks
+            IceIOErrorHandler handler = IceSetIOErrorHandler(nullptr);
+            IceSetIOErrorHandler(handler);
+            handler(nullptr);
+        }) << "\\[Sorry!\\] You answered 20\\.0%";
+    }
+    void sessionEndShowsNoBox()
+    {
+        QFETCH(Work, work);
+        QFETCH(std::function<void()>, sessionEnds);
+        QFETCH(QString, logged);
+        WorkRig rig;
+        AppState& state = rig.f.state;
+        SessionEndWatcher watcher;
+        connect(&watcher, &SessionEndWatcher::sessionEnding, [&state] { endDesktopSession(state); });
+        work(rig);
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(logged));
+        sessionEnds();
+        QTRY_VERIFY(rig.f.control.ended);
+        durable_file::failAtStep(0);
+        for (const auto& box : rig.f.prompter.shown)
+            QFAIL(qPrintable(box.title + " " + box.text));
+        QVERIFY(!state.forms.isLoaded("Quiz800") && !state.forms.isLoaded("ExamTest"));
+        QVERIFY(!state.forms.isLoaded("Results"));
+        QCOMPARE(rig.recordCount(), 1);  // the save failed, or the poor exam left the card
+        // Whatever waits now, a further signal ends the program.
+        for (const int signal : {SIGTERM, SIGHUP, SIGINT})
+            QVERIFY(endsByDefault(signal));
     }
 };
 
