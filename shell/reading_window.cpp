@@ -17,6 +17,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSignalBlocker>
 #include <QVBoxLayout>
 
 namespace {
@@ -62,7 +63,7 @@ Viewing::Viewing(AppState& appState) : Form(appState, "Viewing", 15)
     List1 = new QListWidget;
     List1->setObjectName("List1");
     List1->setUniformItemSizes(true);  // every term is one line: the long list is not measured entry by entry
-    connect(List1, &QListWidget::currentRowChanged, this, &Viewing::ShowEntry);
+    connect(List1, &QListWidget::currentRowChanged, this, &Viewing::listRowChanged);
 
     // The command buttons.
     const std::array<const char*, 7> captions = {"&Print", "N&otebook", "&Done", "&Help", "&Find Next", "&Cancel", "&Find"};
@@ -147,11 +148,16 @@ QLayout* Viewing::makeSearchOptions()
     for (int i = 0; i < 3; ++i) {
         Option1[i] = new QRadioButton(captions[i]);
         Option1[i]->setObjectName(QStringLiteral("Option1(%1)").arg(i));
+        connect(Option1[i], &QRadioButton::toggled, this, [this, i](bool on) {
+            if (on)
+                findOptions.where = Glossary::SearchIn(i);
+        });
         options->addWidget(Option1[i]);
     }
-    Option1[SearchTerms]->setChecked(true);
+    Option1[Glossary::SearchTerms]->setChecked(true);
     Check1 = new QCheckBox("Match Case");
     Check1->setObjectName("Check1");
+    connect(Check1, &QCheckBox::toggled, this, [this](bool on) { findOptions.matchCase = on; });
     options->addWidget(Check1);
     return options;
 }
@@ -169,20 +175,19 @@ QLayout* Viewing::makeButtonRow()
 
 void Viewing::formLoad()
 {
-    FoundEntry = 0;
     restorePosition();
-    const bool glossary = state.ViewingMode == GlossaryMode;
-    RichTextBox2->setVisible(glossary);
-    List1->setVisible(glossary);
-    Frame2->setVisible(glossary);
-    Command1[Find]->setVisible(glossary);
-    Label1->setVisible(!glossary);
-    Command1[Print]->setVisible(!glossary);
-    if (glossary)
+    const bool showGlossary = state.ViewingMode == GlossaryMode;
+    RichTextBox2->setVisible(showGlossary);
+    List1->setVisible(showGlossary);
+    Frame2->setVisible(showGlossary);
+    Command1[Find]->setVisible(showGlossary);
+    Label1->setVisible(!showGlossary);
+    Command1[Print]->setVisible(!showGlossary);
+    if (showGlossary)
         loadGlossary();
     else
         loadReadingText();
-    setWindowTitle(withoutAccessKeys(glossary ? GlossaryCaption
+    setWindowTitle(withoutAccessKeys(showGlossary ? GlossaryCaption
                                               : state.edition.MenuDiscussionButtons.at(state.ViewingMode - 1)));
     if (state.PrinterFailed)
         Command1[Print]->setEnabled(false);
@@ -197,48 +202,39 @@ void Viewing::loadReadingText()
 
 void Viewing::loadGlossary()
 {
-    const int count = int(state.text.GlossaryEntries.size()) - 1;
-    GlossaryTerms.assign(size_t(std::max(count, 0)) + 1, {});
-    GlossaryDefinitions.assign(GlossaryTerms.size(), {});
-    QByteArray previousInitial;
-    for (int i = 1; i <= count; ++i) {
-        const GlossaryEntry entry = splitGlossaryEntry(state.text.GlossaryEntries[i]);
-        GlossaryTerms[i] = entry.Term;
-        GlossaryDefinitions[i] = entry.Definition;
-        List1->addItem(cp1252::toUnicode(entry.Term));
-        // A letter that comes back later in the list keeps its first start.
-        const QByteArray initial = entry.Term.left(1).toUpper();
-        if (initial != previousInitial && initial >= "A" && initial <= "Z") {
-            const int k = initial.at(0) - 'A';
-            if (!Command3[k]->isEnabled()) {
-                LetterStart[k] = i;
-                Command3[k]->setEnabled(true);
-            }
-        }
-        previousInitial = initial;
-    }
-    LetterStart[26] = List1->count() + 1;
-    selectEntry(0);
+    glossary = Glossary(state.text.GlossaryEntries);
+    for (int i = 1; i <= glossary.count(); ++i)
+        List1->addItem(cp1252::toUnicode(glossary.term(i)));
+    for (int k = 0; k < 26; ++k)
+        Command3[k]->setEnabled(glossary.hasLetter(k));
+    selectEntry(glossary.current());
 }
 
 void Viewing::ShowEntry()
 {
-    const int i = List1->currentRow() + 1;
+    const int i = glossary.current();
     if (i < 1)
         return;
-    Body.set(state.text.document(GlossaryDefinitions[i]));
-    Heading.set(state.text.document("\\b\\qc " + GlossaryTerms[i]));
+    Body.set(state.text.document(glossary.definition(i)));
+    Heading.set(state.text.document("\\b\\qc " + glossary.term(i)));
     RichTextBox1->setTextRTF(Body.forWindow(isMaximised()));
     RichTextBox2->setTextRTF(Heading.forWindow(isMaximised()));
 }
 
-// Selects a list entry and shows it, also when it was selected already.
-void Viewing::selectEntry(int row)
+// The user moved in the list.
+void Viewing::listRowChanged(int row)
 {
-    if (List1->currentRow() == row)
-        ShowEntry();
-    else
-        List1->setCurrentRow(row);
+    glossary.select(row + 1);
+    ShowEntry();
+}
+
+// Selects an entry in the list and shows it, also when it was selected already.
+void Viewing::selectEntry(int entry)
+{
+    glossary.select(entry);
+    const QSignalBlocker quiet(List1);
+    List1->setCurrentRow(entry - 1);
+    ShowEntry();
 }
 
 void Viewing::resizeEvent(QResizeEvent* event)
@@ -249,17 +245,7 @@ void Viewing::resizeEvent(QResizeEvent* event)
 
 void Viewing::letterClick(int k)
 {
-    const int selected = List1->currentRow();
-    if (LastLetter == k && selected != List1->count() - 1) {
-        int j = k + 1;
-        while (j < 26 && LetterStart[j] == 0)
-            ++j;
-        // Step through the letter's terms, and back to its first one after its last.
-        selectEntry(selected < LetterStart[j] - 2 ? selected + 1 : LetterStart[k] - 1);
-    } else {
-        selectEntry(LetterStart[k] - 1);
-        LastLetter = k;
-    }
+    selectEntry(glossary.letterClick(k));
     Command3[k]->setFocus();
 }
 
@@ -270,9 +256,9 @@ bool Viewing::eventFilter(QObject* watched, QEvent* event)
         const QString typed = key->text().toUpper();
         const bool plain = !(key->modifiers() & (Qt::AltModifier | Qt::ControlModifier));
         if (plain && typed.size() == 1 && typed.at(0) >= 'A' && typed.at(0) <= 'Z') {
-            QPushButton* button = Command3[typed.at(0).unicode() - 'A'];
-            if (button->isEnabled()) {
-                button->click();
+            const int k = typed.at(0).unicode() - 'A';
+            if (glossary.hasLetter(k)) {
+                Command3[k]->click();
                 return true;
             }
         }
@@ -347,38 +333,12 @@ void Viewing::text2Change()
     Command1[FindNext]->setEnabled(!Text2->text().isEmpty() || Text2->cursorPosition() != 0);
 }
 
-bool Viewing::entryMatches(int i, const QString& what) const
-{
-    QByteArray target;
-    if (!Option1[SearchDefinitions]->isChecked())
-        target += GlossaryTerms[i];
-    if (!Option1[SearchTerms]->isChecked())
-        target += GlossaryDefinitions[i];  // "Search Both" joins them directly
-    const QString text = cp1252::toUnicode(target);
-    if (Check1->isChecked())
-        return text.contains(what);
-    return text.toUpper().contains(what.toUpper());
-}
-
 void Viewing::FindText(const QString& what)
 {
-    const int count = List1->count();
-    if (FoundEntry < count)
-        FoundEntry = List1->currentRow() + 1;
-    // From the entry after the current one to the end, then once more from the top.
-    for (int pass = 0; pass < 2; ++pass) {
-        for (int i = FoundEntry + 1; i <= count; ++i) {
-            if (entryMatches(i, what)) {
-                FoundEntry = i;
-                selectEntry(i - 1);
-                return;
-            }
-        }
-        if (FoundEntry == 0)
-            break;
-        FoundEntry = 0;
-    }
-    state.platform.prompter.message(what + " not found.", Prompter::OkOnly, Prompter::Question, "Sorry!");
+    if (const int entry = glossary.find(what, findOptions))
+        selectEntry(entry);
+    else
+        state.platform.prompter.message(what + " not found.", Prompter::OkOnly, Prompter::Question, "Sorry!");
 }
 
 void Viewing::formUnload() { storePosition(false); }

@@ -5,10 +5,9 @@
 
 #include "shell/enlarge_rtf.h"
 #include "shell/form.h"
+#include "shell/glossary.h"
 
-#include <QByteArray>
 #include <array>
-#include <vector>
 
 class QCheckBox;
 class QFrame;
@@ -43,9 +42,9 @@ private:
     void loadReadingText();
     void loadGlossary();
     void ShowEntry();
-    void selectEntry(int row);
+    void listRowChanged(int row);
+    void selectEntry(int entry);
     void FindText(const QString& what);
-    bool entryMatches(int i, const QString& what) const;
     void commandClick(int index);  // Command1_Click(Index)
     void letterClick(int k);       // Command3_Click(Index)
     void print();
@@ -55,7 +54,6 @@ private:
     void text2Change();
 
     enum Button { Print, Notebook, Done, HelpButton, FindNext, Cancel, Find };
-    enum SearchIn { SearchTerms, SearchDefinitions, SearchBoth };
 
     RichTextBox* RichTextBox1 = nullptr;
     RichTextBox* RichTextBox2 = nullptr;
@@ -70,11 +68,8 @@ private:
     std::array<QPushButton*, 26> Command3{};
     QFrame* Shape1 = nullptr;
 
-    std::vector<QByteArray> GlossaryTerms;        // 1-based
-    std::vector<QByteArray> GlossaryDefinitions;  // 1-based
-    std::array<int, 27> LetterStart{};            // 1-based entry numbers; [26] = entries + 1
-    int LastLetter = 0;
-    int FoundEntry = 0;
+    Glossary glossary;
+    Glossary::FindOptions findOptions;
     RtfCopies Body;
     RtfCopies Heading;
 };
