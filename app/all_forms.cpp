@@ -6,7 +6,7 @@
 #include "exams/results_window.h"
 #include "review/lifeline_dialog.h"
 #include "review/progress_sheet.h"
-#include "review/quiz_card.h"
+#include "review/review_card.h"
 #include "review/review_window.h"
 #include "tools/alarm_clock.h"
 #include "tools/notebook.h"

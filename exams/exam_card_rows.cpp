@@ -3,14 +3,13 @@
 #include "platform/basic.h"
 #include "platform/printer.h"
 #include "shell/app_state.h"
-#include "shell/config_file.h"
-#include "shell/shell_sort.h"
 
 #include <algorithm>
 #include <cmath>
 #include <utility>
 
 using basic::rightAlign;
+using namespace exam_card;
 
 namespace {
 
@@ -20,20 +19,7 @@ QString fourteenWide(const QString& title) { return title.leftJustified(TitleWid
 
 double unsureShare(const ExamRecord& r) { return double(r.UnsureCount) / r.ItemCount; }
 
-// a must come after b.
-bool outOfOrder(ExamCard::SortOrder order, const ExamRecord& a, const ExamRecord& b)
-{
-    switch (order) {
-    case ExamCard::EarliestDate: return basic::dateSortKey(a.SavedDate) > basic::dateSortKey(b.SavedDate);
-    case ExamCard::LatestDate: return basic::dateSortKey(a.SavedDate) < basic::dateSortKey(b.SavedDate);
-    case ExamCard::PercentCorrect: return a.Score < b.Score;
-    case ExamCard::QuestionsAsked: return a.ItemCount < b.ItemCount;
-    case ExamCard::PercentUnsure: return unsureShare(b) > unsureShare(a);
-    }
-    return false;
-}
-
-void printCopy(PrinterDevice& printer, const CardPrintout& printout)
+void printCopy(PrinterDevice& printer, const Printout& printout)
 {
     const QString rule(89, QLatin1Char('-'));
     printer.endLine();
@@ -69,6 +55,37 @@ void printCopy(PrinterDevice& printer, const CardPrintout& printout)
 
 }  // namespace
 
+RecordFit ExamCardRow::read(const QByteArray& record, const Edition& edition, ExamCardRow& row)
+{
+    if (quint8(record[0]) <= edition.TopicCount)
+        return RecordFit::OtherCard;  // a review test
+    row.Record = decodeExamRecord(record, edition);
+    return isSoundExamRecord(row.Record, edition) ? RecordFit::Shown : RecordFit::Unshown;
+}
+
+QString ExamCardRow::line(const Edition& edition) const { return exam_card::line(Record, edition); }
+
+bool ExamCardRow::outOfOrder(int order, const ExamCardRow& a, const ExamCardRow& b)
+{
+    const ExamRecord &x = a.Record, &y = b.Record;
+    switch (SortOrder(order)) {
+    case EarliestDate: return basic::dateSortKey(x.SavedDate) > basic::dateSortKey(y.SavedDate);
+    case LatestDate: return basic::dateSortKey(x.SavedDate) < basic::dateSortKey(y.SavedDate);
+    case PercentCorrect: return x.Score < y.Score;
+    case QuestionsAsked: return x.ItemCount < y.ItemCount;
+    case PercentUnsure: return unsureShare(y) > unsureShare(x);
+    }
+    return false;
+}
+
+RetakeChoices ExamCardRow::retakes(const RetakeLimits& limits, const Edition& edition) const
+{
+    return retakeChoices(Record, limits.drillLevel(Record.Kind), limits.itemCount(Record.Kind - edition.TopicCount, 2),
+                         edition);
+}
+
+namespace exam_card {
+
 QString topicsText(const ExamRecord& record, const Edition& edition)
 {
     QStringList topics;
@@ -94,7 +111,7 @@ QString examTitle(int examKind, const Edition& edition)
     return examKind == edition.RetakeMissedKind() ? QStringLiteral("Retake Missed ") : QStringLiteral("Retake Unsure ");
 }
 
-QString cardLine(const ExamRecord& r, const Edition& edition)
+QString line(const ExamRecord& r, const Edition& edition)
 {
     return examTitle(r.ExamKind, edition) + rightAlign(QString::fromLatin1(r.SavedDate), 10)
            + rightAlign(basic::formatNumber(r.Score, "##0.0%"), 7) + rightAlign(basic::Str(int(r.ItemCount)), 7)
@@ -104,9 +121,9 @@ QString cardLine(const ExamRecord& r, const Edition& edition)
            + rightAlign(basic::formatDateTime(r.Minutes / 1440.0, "h:mm:ss"), 10);
 }
 
-CardTotals cardTotals(const std::vector<ExamCardRow>& rows)
+Totals totals(const std::vector<ExamCardRow>& rows)
 {
-    CardTotals t;
+    Totals t;
     for (const ExamCardRow& row : rows) {
         const ExamRecord& r = row.Record;
         t.Correct = basic::roundHalfEven(float(t.Correct) + float(r.ItemCount) * r.Score);
@@ -119,8 +136,10 @@ CardTotals cardTotals(const std::vector<ExamCardRow>& rows)
     return t;
 }
 
-QString totalsLine(const CardTotals& t)
+QString totalsLine(const Totals& t)
 {
+    if (t.Asked == 0)
+        return "Total:";
     const auto count = [](qint64 value, int width) { return rightAlign(basic::formatNumber(double(value), "##,##0"), width); };
     return "Total:" + rightAlign(basic::formatNumber(double(t.Correct) / double(t.Asked), "###.0%"), 12)
            + count(t.Asked, 7) + count(t.Answered, 9) + count(t.Unsure, 9) + basic::Space(8) + count(t.Allotted, 9)
@@ -135,9 +154,9 @@ QString totalTimeText(double minutes)
     return two(seconds / 3600) + ':' + two(seconds / 60 % 60) + ':' + two(seconds % 60);
 }
 
-std::array<bool, 3> retakeChoices(const ExamRecord& r, int drillLevel, int examSize, const Edition& edition)
+RetakeChoices retakeChoices(const ExamRecord& r, int drillLevel, int examSize, const Edition& edition)
 {
-    std::array<bool, 3> allowed{};
+    RetakeChoices allowed{};
     for (int choice : {AllQuestions, MissedQuestions, UnsureQuestions})
         allowed[choice] = !retakePositions(r, choice).empty();
     allowed[UnsureQuestions] = allowed[UnsureQuestions] && r.UnsureCount != 0;
@@ -211,56 +230,11 @@ void clearAnswers(ExamState& exam)
     exam.ExamUnsure.assign(size_t(MostTestItems) + 1, 0);
 }
 
-void ExamCard::load(const ConfigImage& image, const Edition& edition)
-{
-    rows_.clear();
-    unshown_.clear();
-    for (int n = 2; n <= image.count(); ++n) {
-        const QByteArray bytes = image.record(n);
-        if (quint8(bytes[0]) <= edition.TopicCount)
-            continue;  // a review test
-        ExamCardRow row{decodeExamRecord(bytes, edition)};
-        if (!isSoundExamRecord(row.Record, edition)) {
-            unshown_.append(bytes);
-            continue;
-        }
-        row.RowId = int(rows_.size()) + 1;
-        rows_.push_back(std::move(row));
-    }
-    selected_ = rows_.empty() ? -1 : 0;
-    erased_ = false;
-}
-
-void ExamCard::sort(SortOrder order)
-{
-    const int selectedId = selected_ >= 0 ? rows_[size_t(selected_)].RowId : 0;
-    shellSort(
-        0, int(rows_.size()) - 1, [&](int a, int b) { return outOfOrder(order, rows_[a].Record, rows_[b].Record); },
-        [&](int a, int b) { std::swap(rows_[a], rows_[b]); });
-    const auto kept = std::find_if(rows_.begin(), rows_.end(), [&](const ExamCardRow& r) { return r.RowId == selectedId; });
-    selected_ = kept == rows_.end() ? -1 : int(kept - rows_.begin());
-}
-
-void ExamCard::eraseSelected()
-{
-    if (selected_ < 0)
-        return;
-    rows_.erase(rows_.begin() + selected_);
-    erased_ = true;
-    selected_ = rows_.empty() ? -1 : std::max(selected_ - 1, 0);
-}
-
-QList<QByteArray> ExamCard::keptRecords(const Edition& edition) const
-{
-    QList<QByteArray> kept;
-    for (const ExamCardRow& row : rows_)
-        kept << encodeExamRecord(row.Record, edition);
-    return kept;
-}
-
-void printCard(PrinterDevice& printer, const CardPrintout& printout, int copies)
+void print(PrinterDevice& printer, const Printout& printout, int copies)
 {
     for (int copy = 0; copy < copies; ++copy)
         printCopy(printer, printout);
     printer.endDocument();
 }
+
+}  // namespace exam_card

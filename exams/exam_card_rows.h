@@ -1,18 +1,17 @@
 // The mock-exam report card without its window: the stored exams as rows, their list lines and
-// totals, the sorts, the selection, erasing, which retake choices a row allows, the exam state a
-// retake or a results view starts from, and the printout.
+// totals, the sorts, which retake choices a row allows, the exam state a retake or a results view
+// starts from, and the printout.
 #pragma once
 
 #include "exams/exam_record.h"
+#include "shell/report_card.h"
 
 #include <QByteArray>
 #include <QList>
 #include <QString>
 #include <QStringList>
-#include <array>
 #include <vector>
 
-class ConfigImage;
 class PrinterDevice;
 struct ExamState;
 
@@ -21,7 +20,18 @@ struct ExamState;
 struct ExamCardRow {
     ExamRecord Record;
     int RowId = 0;  // the row's number at load, in file order
+
+    static RecordFit read(const QByteArray& record, const Edition& edition, ExamCardRow& row);
+    QByteArray record(const Edition& edition) const { return encodeExamRecord(Record, edition); }
+    QString line(const Edition& edition) const;
+    static bool outOfOrder(int order, const ExamCardRow& a, const ExamCardRow& b);
+    RetakeChoices retakes(const RetakeLimits& limits, const Edition& edition) const;
 };
+using ExamCard = ReportCard<ExamCardRow>;
+
+namespace exam_card {
+// As the sort options are ordered.
+enum SortOrder { EarliestDate, LatestDate, PercentCorrect, QuestionsAsked, PercentUnsure };
 
 // " 1, 2, 5": the topics a custom exam was built from; empty for none.
 QString topicsText(const ExamRecord& record, const Edition& edition);
@@ -29,10 +39,10 @@ bool isCustomExam(const ExamRecord& record, const Edition& edition);
 
 // The 83-character list line of an exam, its title left-aligned in the first 14 characters.
 QString examTitle(int examKind, const Edition& edition);
-QString cardLine(const ExamRecord& record, const Edition& edition);
+QString line(const ExamRecord& record, const Edition& edition);
 
 // The totals under the list, in wide integers so that no long history overflows them.
-struct CardTotals {
+struct Totals {
     qint64 Correct = 0;  // rounded after each row
     qint64 Asked = 0;
     qint64 Answered = 0;
@@ -40,9 +50,10 @@ struct CardTotals {
     qint64 Allotted = 0;
     float Minutes = 0;
 };
-CardTotals cardTotals(const std::vector<ExamCardRow>& rows);
-// "Total:" and the totals, 70 characters standing under the list's columns from its 14th.
-QString totalsLine(const CardTotals& totals);
+Totals totals(const std::vector<ExamCardRow>& rows);
+// "Total:" and the totals, 70 characters standing under the list's columns from its 14th;
+// "Total:" alone when nothing was asked.
+QString totalsLine(const Totals& totals);
 // Hours, minutes and seconds of a time in minutes, the hours in at least two digits and going
 // on past a day.
 QString totalTimeText(double minutes);
@@ -52,7 +63,7 @@ enum RetakeChoice { AllQuestions, MissedQuestions, UnsureQuestions };
 // Which choices a row allows: a choice that would ask no question never is, and once three drills
 // of the exam are done neither are those that would ask the whole exam or only questions all
 // marked unsure. drillLevel: the exam's drill level; examSize: the prepared exam's question count.
-std::array<bool, 3> retakeChoices(const ExamRecord& record, int drillLevel, int examSize, const Edition& edition);
+RetakeChoices retakeChoices(const ExamRecord& record, int drillLevel, int examSize, const Edition& edition);
 // The positions a choice retakes, in order.
 std::vector<int> retakePositions(const ExamRecord& record, int choice);
 
@@ -64,47 +75,13 @@ void prepareResults(ExamState& exam, const ExamRecord& record, const Edition& ed
 // No answers and no unsure marks at any position.
 void clearAnswers(ExamState& exam);
 
-class ExamCard {
-public:
-    // As the sort options are ordered.
-    enum SortOrder { EarliestDate, LatestDate, PercentCorrect, QuestionsAsked, PercentUnsure };
-
-    // The exam records of records 2 on, in file order; damaged ones are left off the list and
-    // kept aside, whole.
-    void load(const ConfigImage& image, const Edition& edition);
-
-    const std::vector<ExamCardRow>& rows() const { return rows_; }
-    int selected() const { return selected_; }  // line index; -1 when the list is empty
-    const ExamCardRow* selectedRow() const { return selected_ >= 0 ? &rows_[size_t(selected_)] : nullptr; }
-    bool erased() const { return erased_; }
-
-    void select(int line) { selected_ = line; }
-    // Shell sort; rows that tie stay in the order it leaves them in, and the same exam stays
-    // selected.
-    void sort(SortOrder order);
-    // Erases the selected line (in memory) and selects the line above it, or the new first line.
-    void eraseSelected();
-    // The erasures were saved, or the user chose not to: none is pending.
-    void clearErased() { erased_ = false; }
-    // The records of the lines now on the card, whole, in list order.
-    QList<QByteArray> keptRecords(const Edition& edition) const;
-    // The exam records the card could not show, in file order.
-    const QList<QByteArray>& unshownRecords() const { return unshown_; }
-
-private:
-    std::vector<ExamCardRow> rows_;
-    QList<QByteArray> unshown_;
-    int selected_ = -1;
-    bool erased_ = false;
-};
-
 // What the printout shows.
 struct PrintedExam {
     QString Line;    // the list line
     bool Custom = false;
     QString Topics;  // printed under a custom exam's line
 };
-struct CardPrintout {
+struct Printout {
     QString Caption;
     QList<PrintedExam> Exams;  // in list order
     QString Totals;
@@ -112,4 +89,5 @@ struct CardPrintout {
 inline constexpr int CardPageLimit = 61;
 // Prints copies of the card, each starting on a page of its own. Printer errors raise a
 // RuntimeError and end the printing where it was.
-void printCard(PrinterDevice& printer, const CardPrintout& printout, int copies);
+void print(PrinterDevice& printer, const Printout& printout, int copies);
+}  // namespace exam_card

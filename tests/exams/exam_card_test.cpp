@@ -59,8 +59,8 @@ ExamCard cardOf(const std::vector<ExamRecord>& records, const Edition& e)
     image.setRecord(1, QByteArray(RecordLength, '\0'));
     for (const ExamRecord& r : records)
         image.setRecord(image.count() + 1, encodeExamRecord(r, e));
-    ExamCard card;
-    card.load(image, e);
+    ExamCard card(e);
+    card.load(image);
     return card;
 }
 
@@ -85,20 +85,20 @@ private slots:
     {
         const Edition& e = vestoraEdition();
         ExamRecord custom = storedExam(e, e.CustomExamNo(), e.CustomExamNo(), "01-11-2026", {1, 64, 0}, 0);
-        QCOMPARE(cardLine(custom, e), "Custom        01-11-2026   0.0%      3        2        1      Yes      90   1:01:30");
+        QCOMPARE(exam_card::line(custom, e), "Custom        01-11-2026   0.0%      3        2        1      Yes      90   1:01:30");
         // Nothing right at all: the total's pattern prints no digit before the point.
-        QCOMPARE(totalsLine(cardTotals(rowsOf({custom}))).left(18), "Total:         .0%");
-        QCOMPARE(examTitle(e.RetakeUnsureKind(), e), "Retake Unsure ");
-        QCOMPARE(examTitle(2, praxelleEdition()), "Exam II       ");
+        QCOMPARE(exam_card::totalsLine(exam_card::totals(rowsOf({custom}))).left(18), "Total:         .0%");
+        QCOMPARE(exam_card::examTitle(e.RetakeUnsureKind(), e), "Retake Unsure ");
+        QCOMPARE(exam_card::examTitle(2, praxelleEdition()), "Exam II       ");
 
         // 120 exams of 300 questions: sums past a 16-bit total, a day's time passed, thousands separated.
         ExamRecord big = storedExam(e, 1, 1, "02-01-2026", std::vector<int>(300, 1), 0.75f);
         big.Minutes = 150;
-        const QString totals = totalsLine(cardTotals(rowsOf(std::vector<ExamRecord>(120, big))));
+        const QString totals = exam_card::totalsLine(exam_card::totals(rowsOf(std::vector<ExamRecord>(120, big))));
         QCOMPARE(totals, "Total:       75.0% 36,000   36,000        0           10,800 300:00:00");
         // 22.5 seconds round up to the second.
         big.Minutes = 0.375f;
-        QVERIFY(totalsLine(cardTotals(rowsOf({big}))).endsWith(" 00:00:23"));
+        QVERIFY(exam_card::totalsLine(exam_card::totals(rowsOf({big}))).endsWith(" 00:00:23"));
         // A time no exam takes is damage: in whole seconds it would overrun the total's 64 bits.
         big.Minutes = 3e38f;
         QVERIFY(!isSoundExamRecord(big, e));
@@ -112,15 +112,17 @@ private slots:
                                 storedExam(e, 2, 2, "01-01-2026", {64, 64, 64, 1}, 1.0f),
                                 storedExam(e, 3, 3, "06-15-2026", {69, 1}, 0.5f)}, e);
         const std::vector<ExamCardRow>& rows = card.rows();
-        card.sort(ExamCard::EarliestDate);
+        card.sort(exam_card::EarliestDate);
         QCOMPARE(rows[0].Record.SavedDate, "12-31-2025");
         card.select(1);
-        card.sort(ExamCard::PercentUnsure);  // 3 of 4, then 1 of 2, then none
+        card.sort(exam_card::PercentUnsure);  // 3 of 4, then 1 of 2, then none
         QCOMPARE(rows[0].RowId, 2);
         QCOMPARE(rows[1].Record.Codes[1], quint8(69));  // the record moved with its row
         QCOMPARE(card.selected(), 0);                   // and stays selected
-        card.sort(ExamCard::PercentCorrect);
+        card.sort(exam_card::PercentCorrect);
         QCOMPARE(rows[0].Record.Score, 1.0f);
+        card.select(3);  // past the last line: nothing selected
+        QVERIFY(!card.selectedRow());
     }
 
     void retakesOfAPartlyAnsweredExam()
@@ -131,7 +133,7 @@ private slots:
             r.Topics[2] = r.Topics[e->TopicCount] = 1;
             ExamState exam;
             exam.ExamRecordNo = 7;
-            prepareRetake(exam, r, UnsureQuestions, *e);
+            exam_card::prepareRetake(exam, r, exam_card::UnsureQuestions, *e);
             QCOMPARE(retaken(exam), (std::vector<int>{2, 3}));
             QCOMPARE(exam.ExamKind, e->RetakeUnsureKind());
             QCOMPARE(exam.ExamChoice, e->CustomExamNo());  // stored under the exam it retakes, as a new record
@@ -140,11 +142,11 @@ private slots:
             std::vector<bool> topics(size_t(e->TopicCount) + 1, false);
             topics[2] = topics[e->TopicCount] = true;
             QCOMPARE(exam.ExamTopics, topics);
-            prepareRetake(exam, r, MissedQuestions, *e);
+            exam_card::prepareRetake(exam, r, exam_card::MissedQuestions, *e);
             QCOMPARE(retaken(exam), (std::vector<int>{3, 4, 5}));  // the wrong ones and the unanswered one
             QCOMPARE(exam.ExamKind, e->RetakeMissedKind());
 
-            prepareResults(exam, r, *e);
+            exam_card::prepareResults(exam, r, *e);
             QCOMPARE(exam.ExamAnswers[3], 4);
             QCOMPARE(exam.ExamUnsure[3], UnsureMark);
             QCOMPARE(exam.ExamAnswers[6], 0);  // the damaged code shows unanswered
@@ -156,24 +158,32 @@ private slots:
     {
         const Edition& e = vestoraEdition();
         const ExamRecord allRight = storedExam(e, 1, 1, "03-01-2026", {1, 2, 3}, 1.0f);
-        QCOMPARE(retakeChoices(allRight, 0, 3, e), (std::array<bool, 3>{true, false, false}));
+        QCOMPARE(exam_card::retakeChoices(allRight, 0, 3, e), (std::array<bool, 3>{true, false, false}));
         const ExamRecord allUnsure = storedExam(e, 1, 1, "03-01-2026", {64, 70}, 0.5f);
-        QCOMPARE(retakeChoices(allUnsure, 2, 2, e), (std::array<bool, 3>{true, true, true}));
-        QCOMPARE(retakeChoices(allUnsure, 3, 2, e), (std::array<bool, 3>{false, true, false}));
-        QCOMPARE(retakeChoices(allUnsure, 3, 5, e), (std::array<bool, 3>{true, true, false}));
+        QCOMPARE(exam_card::retakeChoices(allUnsure, 2, 2, e), (std::array<bool, 3>{true, true, true}));
+        QCOMPARE(exam_card::retakeChoices(allUnsure, 3, 2, e), (std::array<bool, 3>{false, true, false}));
+        QCOMPARE(exam_card::retakeChoices(allUnsure, 3, 5, e), (std::array<bool, 3>{true, true, false}));
         const ExamRecord custom = storedExam(e, e.CustomExamNo(), e.CustomExamNo(), "03-01-2026", {64, 7}, 0.5f);
-        QCOMPARE(retakeChoices(custom, 3, 0, e), (std::array<bool, 3>{true, true, true}));
+        QCOMPARE(exam_card::retakeChoices(custom, 3, 0, e), (std::array<bool, 3>{true, true, true}));
         const ExamRecord lastPrepared = storedExam(e, e.PreparedExamCount, e.PreparedExamCount, "03-01-2026", {64, 7});
-        QCOMPARE(retakeChoices(lastPrepared, 3, 2, e), (std::array<bool, 3>{false, true, true}));
+        QCOMPARE(exam_card::retakeChoices(lastPrepared, 3, 2, e), (std::array<bool, 3>{false, true, true}));
+        // The row looks its exam's drills and size up; course data without them has neither.
+        std::vector<int> levels(size_t(lastPrepared.Kind) + 1, 0);
+        levels[lastPrepared.Kind] = 3;
+        const std::vector<std::array<int, 3>> counts(size_t(e.PreparedExamCount) + 1, {0, 0, 2});
+        QCOMPARE(ExamCardRow{lastPrepared}.retakes({levels, counts}, e), (RetakeChoices{false, true, true}));
+        const std::vector<int> noLevels;
+        const std::vector<std::array<int, 3>> noCounts;
+        QCOMPARE(ExamCardRow{lastPrepared}.retakes({noLevels, noCounts}, e), exam_card::retakeChoices(lastPrepared, 0, 0, e));
     }
 
     void printoutPagesAndTopics()
     {
-        CardPrintout printout{"Mock Exam Report Card", {}, "Total:  totals"};
+        exam_card::Printout printout{"Mock Exam Report Card", {}, "Total:  totals"};
         for (int k = 1; k <= 60; ++k)
             printout.Exams.append({QStringLiteral("Exam I AM     line %1").arg(k), k == 2, k == 2 ? " 1, 2, 5" : ""});
         RecordingPrinterDevice printer;
-        printCard(printer, printout, 2);
+        exam_card::print(printer, printout, 2);
         QCOMPARE(printer.pages.size(), 4);  // each copy starts on a page of its own
         const QStringList first = printer.pages[0];
         QCOMPARE(first[1], "Mock Exam Report Card");

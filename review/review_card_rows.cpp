@@ -1,12 +1,10 @@
-#include "review/quiz_card_rows.h"
+#include "review/review_card_rows.h"
 
 #include "editions/edition.h"
 #include "platform/basic.h"
 #include "platform/printer.h"
 #include "review/review_rules.h"
 #include "shell/app_state.h"
-#include "shell/config_file.h"
-#include "shell/shell_sort.h"
 
 #include <algorithm>
 #include <cmath>
@@ -27,18 +25,6 @@ int countMisses(const ReviewCardRow& row, int least)
 
 double wildShare(const ReviewCardRow& row) { return double(row.WildGuesses) / row.Test.ItemCount; }
 
-bool outOfOrder(ReviewCard::SortOrder order, const ReviewCardRow& j, const ReviewCardRow& k)
-{
-    switch (order) {
-    case ReviewCard::EarliestDate: return basic::dateSortKey(j.Test.SavedDate) > basic::dateSortKey(k.Test.SavedDate);
-    case ReviewCard::LatestDate: return basic::dateSortKey(j.Test.SavedDate) < basic::dateSortKey(k.Test.SavedDate);
-    case ReviewCard::PercentCorrect: return j.Test.Score < k.Test.Score;
-    case ReviewCard::TopicSequence: return j.Test.Kind > k.Test.Kind;
-    case ReviewCard::PercentWildGuesses: return wildShare(k) > wildShare(j);
-    }
-    return false;
-}
-
 void printHeading(PrinterDevice& printer, const QString& caption)
 {
     printer.printLine(1, QString());
@@ -49,7 +35,7 @@ void printHeading(PrinterDevice& printer, const QString& caption)
 void printCopy(PrinterDevice& printer, const QStringList& lines, const QString& totals)
 {
     constexpr int FirstListLine = 7, PageEnd = 62, ContinuedListLine = 3;
-    printHeading(printer, CardCaption);
+    printHeading(printer, review_card::Caption);
     printer.printLine(20, "Date" + basic::Space(5) + "Percent" + basic::Space(2) + "Questions" + basic::Space(3) + "Wild" + basic::Space(3)
                                + "Tries" + basic::Space(2) + "Scrambled" + basic::Space(2) + "Time Used");
     printer.printLine(1, "  Test Type  " + basic::Space(6) + "Taken" + basic::Space(4) + "Correct" + basic::Space(4) + "Asked"
@@ -61,7 +47,7 @@ void printCopy(PrinterDevice& printer, const QStringList& lines, const QString& 
         printer.printLine(3, line);
         if (++lineNo == PageEnd) {
             printer.newPage();
-            printHeading(printer, CardCaption + " (cont.)");
+            printHeading(printer, review_card::Caption + " (cont.)");
             lineNo = ContinuedListLine;
         }
     }
@@ -71,7 +57,40 @@ void printCopy(PrinterDevice& printer, const QStringList& lines, const QString& 
 }
 }  // namespace
 
-QString cardTimeText(double minutes)
+RecordFit ReviewCardRow::read(const QByteArray& record, const Edition& edition, ReviewCardRow& row)
+{
+    row.Test = decodeReviewRecord(record);
+    if (row.Test.Kind > edition.TopicCount)
+        return RecordFit::OtherCard;  // an exam record
+    if (!isShownTest(row.Test, edition))
+        return RecordFit::Unshown;
+    row.WildGuesses = countMisses(row, 2);
+    return RecordFit::Shown;
+}
+
+QString ReviewCardRow::line(const Edition&) const { return review_card::line(*this); }
+
+bool ReviewCardRow::outOfOrder(int order, const ReviewCardRow& j, const ReviewCardRow& k)
+{
+    using namespace review_card;
+    switch (SortOrder(order)) {
+    case EarliestDate: return basic::dateSortKey(j.Test.SavedDate) > basic::dateSortKey(k.Test.SavedDate);
+    case LatestDate: return basic::dateSortKey(j.Test.SavedDate) < basic::dateSortKey(k.Test.SavedDate);
+    case PercentCorrect: return j.Test.Score < k.Test.Score;
+    case TopicSequence: return j.Test.Kind > k.Test.Kind;
+    case PercentWildGuesses: return wildShare(k) > wildShare(j);
+    }
+    return false;
+}
+
+RetakeChoices ReviewCardRow::retakes(const RetakeLimits& limits, const Edition&) const
+{
+    return review_card::retakeChoices(*this, limits.drillLevel(Test.Kind), limits.itemCount(Test.Kind, 1));
+}
+
+namespace review_card {
+
+QString timeText(double minutes)
 {
     const double whole = std::floor(minutes);
     const double seconds = whole * 60 + double(basic::roundHalfEven((minutes - whole) * 60));
@@ -81,7 +100,7 @@ QString cardTimeText(double minutes)
     return basic::formatNumber(h, "##0:") + basic::formatNumber(mm, "0#:") + basic::formatNumber(ss, "0#");
 }
 
-QString cardLine(const ReviewCardRow& row)
+QString line(const ReviewCardRow& row)
 {
     static const QStringList types = {"All Items    ", "Retake All   ", "Retake Missed"};
     const ReviewRecord& t = row.Test;
@@ -91,28 +110,32 @@ QString cardLine(const ReviewCardRow& row)
            + basic::rightAlign(basic::Str(int(t.ItemCount)), 7) + basic::rightAlign(basic::Str(row.WildGuesses), 9)
            + basic::rightAlign(basic::formatNumber(t.TriesPerItem, "##.#0"), 10)
            + (t.Scrambled != 0 ? basic::Space(5) + "Yes" : basic::Space(6) + "No")
-           + basic::rightAlign(cardTimeText(t.Minutes), 12);
+           + basic::rightAlign(timeText(t.Minutes), 12);
 }
 
-QString cardTotals(const QList<ReviewCardRow>& rows)
+Totals totals(const std::vector<ReviewCardRow>& rows)
 {
-    if (rows.isEmpty())
-        return "Total:";
-    qint64 asked = 0, wild = 0, right = 0, tries = 0;
-    double minutes = 0;
+    Totals sum;
     for (const ReviewCardRow& row : rows) {
         const ReviewRecord& t = row.Test;
-        asked += t.ItemCount;
-        wild += row.WildGuesses;
-        right = basic::roundHalfEven(t.ItemCount * double(t.Score) + double(right));
-        tries = basic::roundHalfEven(t.ItemCount * double(t.TriesPerItem) + double(tries));
-        minutes += t.Minutes;
+        sum.Asked += t.ItemCount;
+        sum.Wild += row.WildGuesses;
+        sum.Right = basic::roundHalfEven(t.ItemCount * double(t.Score) + double(sum.Right));
+        sum.Tries = basic::roundHalfEven(t.ItemCount * double(t.TriesPerItem) + double(sum.Tries));
+        sum.Minutes += t.Minutes;
     }
-    return " Total:" + basic::rightAlign(basic::formatNumber(double(right) / double(asked), "##0.0%"), 11)
-           + basic::rightAlign(basic::formatNumber(double(asked), "##,###"), 7)
-           + basic::rightAlign(basic::formatNumber(double(wild), "##,##0"), 9)
-           + basic::rightAlign(basic::formatNumber(double(tries) / double(asked), "##.#0"), 10) + basic::Space(9)
-           + basic::rightAlign(cardTimeText(minutes), 11);
+    return sum;
+}
+
+QString totalsLine(const Totals& t)
+{
+    if (t.Asked == 0)
+        return "Total:";
+    return " Total:" + basic::rightAlign(basic::formatNumber(double(t.Right) / double(t.Asked), "##0.0%"), 11)
+           + basic::rightAlign(basic::formatNumber(double(t.Asked), "##,###"), 7)
+           + basic::rightAlign(basic::formatNumber(double(t.Wild), "##,##0"), 9)
+           + basic::rightAlign(basic::formatNumber(double(t.Tries) / double(t.Asked), "##.#0"), 10) + basic::Space(9)
+           + basic::rightAlign(timeText(t.Minutes), 11);
 }
 
 RetakeChoices retakeChoices(const ReviewCardRow& row, int drillLevel, int topicItems)
@@ -159,66 +182,11 @@ void prepareRetake(ReviewState& review, const ReviewCardRow& row, Include includ
         review.LifelinesLeft[kind] = retakeLifelines(count);
 }
 
-void ReviewCard::load(const ConfigImage& image, const Edition& edition)
-{
-    rows_.clear();
-    unshown_.clear();
-    for (int r = 2; r <= image.count(); ++r) {
-        ReviewCardRow row;
-        const QByteArray bytes = image.record(r);
-        row.Test = decodeReviewRecord(bytes);
-        if (row.Test.Kind > edition.TopicCount)
-            continue;  // an exam record
-        if (!isShownTest(row.Test, edition)) {
-            unshown_.append(bytes);
-            continue;
-        }
-        row.RowId = int(rows_.size()) + 1;
-        row.WildGuesses = countMisses(row, 2);
-        rows_.append(std::move(row));
-    }
-    selected_ = rows_.isEmpty() ? -1 : 0;
-    erased_ = false;
-}
-
-QStringList ReviewCard::lines() const
-{
-    QStringList lines;
-    for (const ReviewCardRow& row : rows_)
-        lines.append(cardLine(row));
-    return lines;
-}
-
-void ReviewCard::sort(SortOrder order)
-{
-    const int selectedId = selected_ >= 0 ? rows_[selected_].RowId : 0;
-    shellSort(
-        0, int(rows_.size()) - 1, [&](int j, int k) { return outOfOrder(order, rows_[j], rows_[k]); },
-        [&](int j, int k) { rows_.swapItemsAt(j, k); });
-    const auto kept = std::find_if(rows_.begin(), rows_.end(), [&](const ReviewCardRow& r) { return r.RowId == selectedId; });
-    selected_ = kept == rows_.end() ? -1 : int(kept - rows_.begin());
-}
-
-void ReviewCard::eraseSelected()
-{
-    if (selected_ < 0)
-        return;
-    rows_.removeAt(selected_);
-    erased_ = true;
-    selected_ = rows_.isEmpty() ? -1 : std::max(selected_ - 1, 0);
-}
-
-QList<QByteArray> ReviewCard::keptRecords() const
-{
-    QList<QByteArray> records;
-    for (const ReviewCardRow& row : rows_)
-        records.append(encodeReviewRecord(row.Test));
-    return records;
-}
-
-void printReviewCard(PrinterDevice& printer, const QStringList& lines, const QString& totals, int copies)
+void print(PrinterDevice& printer, const QStringList& lines, const QString& totals, int copies)
 {
     for (int copy = 1; copy <= copies; ++copy)
         printCopy(printer, lines, totals);
     printer.endDocument();
 }
+
+}  // namespace review_card

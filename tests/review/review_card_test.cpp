@@ -1,7 +1,7 @@
 // The review-test report card: its lines and totals over a history of both editions, the sorts
 // and the selection, the retakes it allows and prepares, erasing and leaving, and the printout.
 #include "platform/durable_file.h"
-#include "review/quiz_card.h"
+#include "review/review_card.h"
 #include "review/review_window.h"
 #include "tests/support/app_fixture.h"
 #include "tests/support/test_files.h"
@@ -71,6 +71,14 @@ struct CardRig {
     }
     void click(int button) const { control("Command1", button)->click(); }
     QByteArray fileBytes() const { return readFile(f.state.config().path()); }
+    // The card's model over the records added so far, without a window.
+    ReviewCard model() const
+    {
+        ReviewCard card(f.state.edition);
+        card.load(image);
+        return card;
+    }
+    RetakeLimits limits() const { return {f.state.settings.TopicDrillLevel, f.state.text.TopicItemCounts}; }
 
     AppFixture f;
     ConfigImage image;
@@ -130,8 +138,8 @@ private slots:
         }
 
         // A long history overflows no total.
-        QList<ReviewCardRow> many(120, ReviewCardRow{finishedTest(1, "01-01-2026", 300, 0.75f), 0, 280});
-        QVERIFY(cardTotals(many).startsWith(" Total:      75.0% 36,000   33,600      1.25"));
+        const std::vector<ReviewCardRow> many(120, ReviewCardRow{finishedTest(1, "01-01-2026", 300, 0.75f), 0, 280});
+        QVERIFY(review_card::totalsLine(review_card::totals(many)).startsWith(" Total:      75.0% 36,000   33,600      1.25"));
     }
 
     void anUnreadableFileIsSaidAndKept()
@@ -157,25 +165,40 @@ private slots:
         rig.add(finishedTest(1, "06-30-2025", 20, 0.9f, {{1, 2}, {2, 2}}));
         rig.add(finishedTest(4, "01-05-2026", 40, 0.7f, {{1, 2}}));
         rig.add(finishedTest(2, "03-11-2025", 10, 0.8f));
-        rig.open();
-        // Earliest first in time, the first line selected.
-        QCOMPARE(rig.lines(15, 10), (QStringList{"03-11-2025", "06-30-2025", "12-20-2025", "01-05-2026"}));
-        QCOMPARE(rig.list()->currentRow(), 0);
-
-        rig.list()->setCurrentRow(2);
-        const QString chosen = rig.selectedLine();
-        QCOMPARE(rig.label("Label3"), "Related Topic 3: " + vestoraEdition().TopicTitles[3]);
-        const QList<std::pair<int, QStringList>> orders = {
-            {1, {"01-05-2026", "12-20-2025", "06-30-2025", "03-11-2025"}},
-            {2, {"06-30-2025", "03-11-2025", "01-05-2026", "12-20-2025"}},  // 90, 80, 70, 60 percent
-            {3, {"06-30-2025", "03-11-2025", "12-20-2025", "01-05-2026"}},  // topics 1 to 4
-            {4, {"12-20-2025", "06-30-2025", "01-05-2026", "03-11-2025"}},  // wild 2/10, 2/20, 1/40, 0
+        ReviewCard card = rig.model();
+        const auto dates = [&card] {
+            QStringList dates;
+            for (const ReviewCardRow& row : card.rows())
+                dates.append(QString::fromLatin1(row.Test.SavedDate));
+            return dates;
         };
-        for (const auto& [option, expected] : orders) {
-            rig.control<QRadioButton>("Option1", option)->click();
-            QCOMPARE(rig.lines(15, 10), expected);
-            QCOMPARE(rig.selectedLine(), chosen);
+        const QList<std::pair<int, QStringList>> orders = {
+            {review_card::EarliestDate, {"03-11-2025", "06-30-2025", "12-20-2025", "01-05-2026"}},  // in time
+            {review_card::LatestDate, {"01-05-2026", "12-20-2025", "06-30-2025", "03-11-2025"}},
+            {review_card::PercentCorrect, {"06-30-2025", "03-11-2025", "01-05-2026", "12-20-2025"}},  // 90, 80, 70, 60
+            {review_card::TopicSequence, {"06-30-2025", "03-11-2025", "12-20-2025", "01-05-2026"}},    // topics 1 to 4
+            {review_card::PercentWildGuesses, {"12-20-2025", "06-30-2025", "01-05-2026", "03-11-2025"}},  // 2/10, 2/20, 1/40, 0
+        };
+        card.select(0);  // the 12-20-2025 test, first in the file
+        for (const auto& [order, expected] : orders) {
+            card.sort(order);
+            QCOMPARE(dates(), expected);
+            QCOMPARE(card.selectedRow()->Test.SavedDate, "12-20-2025");
         }
+        card.select(4);  // past the last line: nothing selected
+        QCOMPARE(card.selected(), -1);
+        QVERIFY(!card.selectedRow() && card.allowedRetakes(rig.limits()) == RetakeChoices{});
+
+        // The window opens sorted by date with the first line selected, names its topic and
+        // forwards a sort, keeping the line selected.
+        rig.open();
+        QCOMPARE(rig.lines(15, 10), orders[0].second);
+        QCOMPARE(rig.list()->currentRow(), 0);
+        rig.list()->setCurrentRow(2);
+        QCOMPARE(rig.label("Label3"), "Related Topic 3: " + vestoraEdition().TopicTitles[3]);
+        rig.control<QRadioButton>("Option1", review_card::PercentCorrect)->click();
+        QCOMPARE(rig.lines(15, 10), orders[2].second);
+        QCOMPARE(rig.selectedLine().mid(15, 10), "12-20-2025");
     }
 
     void retakesAllowedAndPrepared()
@@ -187,26 +210,36 @@ private slots:
         rig.add(finishedTest(1, "01-01-2026", 50, 0.86f, misses));
         rig.add(finishedTest(1, "01-02-2026", 5, 1.0f));            // nothing missed
         rig.add(finishedTest(2, "01-03-2026", 5, 0.8f, {{1, 1}}));  // all of a topic with 3 drills
+        ReviewCard card = rig.model();
+        const QList<RetakeChoices> allowed = {{true, true, true}, {true, false, false}, {false, true, false}, {true, true, true}};
+        for (int line = 0; line < 3; ++line) {
+            card.select(line);
+            QCOMPARE(card.allowedRetakes(rig.limits()), allowed[line]);
+        }
+        ReviewCardRow oneWild{finishedTest(1, "01-04-2026", 5, 0.8f, {{4, 2}})};
+        oneWild.WildGuesses = 1;
+        QCOMPARE(review_card::retakeChoices(oneWild, 0, 50), (RetakeChoices{true, true, true}));  // one is enough
+        // Course data without the topic's drills and items: none done, none to cover.
+        const std::vector<int> noLevels;
+        const std::vector<std::array<int, 3>> noCounts;
+        QCOMPARE(oneWild.retakes({noLevels, noCounts}, vestoraEdition()), allowed[3]);
+
+        // The window shows what the selected line allows and what the chosen include allows.
         rig.open();
         auto options = [&rig] {
-            QList<bool> enabled;
+            RetakeChoices enabled;
             for (int i = 0; i < 3; ++i)
-                enabled.append(rig.control<QRadioButton>("Option2", i)->isEnabled());
+                enabled[i] = rig.control<QRadioButton>("Option2", i)->isEnabled();
             return enabled;
         };
         QPushButton* retake = rig.control("Command1", QuizSumm::RetakeButton);
-        rig.list()->setCurrentRow(1);
-        QCOMPARE(options(), (QList<bool>{true, false, false}));
         rig.list()->setCurrentRow(2);
-        QCOMPARE(options(), (QList<bool>{false, true, false}));
+        QCOMPARE(options(), allowed[2]);
         QVERIFY(!retake->isEnabled());  // "All Questions" is chosen but not allowed here
         rig.control<QRadioButton>("Option2", 1)->click();
         QVERIFY(retake->isEnabled());
         rig.list()->setCurrentRow(0);
-        QCOMPARE(options(), (QList<bool>{true, true, true}));
-        ReviewCardRow oneWild{finishedTest(1, "01-04-2026", 5, 0.8f, {{4, 2}})};
-        oneWild.WildGuesses = 1;
-        QCOMPARE(retakeChoices(oneWild, 0, 50), (RetakeChoices{true, true, true}));  // one is enough
+        QCOMPARE(options(), allowed[0]);
         retake->click();
         QVERIFY(!rig.f.state.forms.isLoaded("QuizSumm"));
         QCOMPARE(rig.f.state.forms.find("Quiz800")->findChild<QLabel*>("Label2")->text(),
@@ -218,14 +251,14 @@ private slots:
         std::reverse(row.Test.Items.begin() + 1, row.Test.Items.begin() + 86);
         std::vector<int> all(85);
         std::iota(all.rbegin(), all.rend(), 1);
-        const QList<std::tuple<Include, std::vector<int>, int, int>> retakes = {
-            {Include::AllQuestions, all, 2, 2},
-            {Include::MissedQuestions, {84, 81, 75, 66, 53, 46, 36}, 3, 1},
-            {Include::WildGuesses, {81, 53}, 4, 1},
+        const QList<std::tuple<review_card::Include, std::vector<int>, int, int>> retakes = {
+            {review_card::Include::AllQuestions, all, 2, 2},
+            {review_card::Include::MissedQuestions, {84, 81, 75, 66, 53, 46, 36}, 3, 1},
+            {review_card::Include::WildGuesses, {81, 53}, 4, 1},
         };
         for (const auto& [include, order, type, lifelines] : retakes) {
             ReviewState review;
-            prepareRetake(review, row, include);
+            review_card::prepareRetake(review, row, include);
             const auto from = review.ReviewOrder.begin() + 1;
             QCOMPARE(std::vector<int>(from, from + review.ReviewItemCount), order);
             QCOMPARE(review.ReviewTestType, type);
@@ -240,16 +273,23 @@ private slots:
         const QList<float> scores = {0.5f, 0.9f, 0.7f, 0.8f, 0.6f};
         for (int day = 1; day <= 5; ++day)
             rig.add(finishedTest(day, qPrintable(QStringLiteral("01-0%1-2026").arg(day)), 10, scores[day - 1]));
+        // The line above the erased one is selected, or the new first line; the kept records
+        // follow the list.
+        ReviewCard card = rig.model();
+        card.select(3);
+        card.eraseSelected();
+        QCOMPARE(card.selectedRow()->Test.SavedDate, "01-03-2026");
+        card.select(0);
+        card.eraseSelected();
+        QCOMPARE(card.selectedRow()->Test.SavedDate, "01-02-2026");
+        QVERIFY(card.erased());
+        QCOMPARE(card.keptRecords(), (QList<QByteArray>{rig.image.record(4), rig.image.record(5), rig.image.record(7)}));
+
         rig.open();
         const QByteArray before = rig.fileBytes();
-
-        // The line above the erased one is selected, or the new first line.
         rig.list()->setCurrentRow(3);
         rig.click(QuizSumm::EraseButton);
         QVERIFY(rig.selectedLine().contains("01-03-2026"));
-        rig.list()->setCurrentRow(0);
-        rig.click(QuizSumm::EraseButton);
-        QVERIFY(rig.selectedLine().contains("01-02-2026"));
         // With every line erased only the sort frame stays enabled.
         while (rig.list()->count() > 0)
             rig.click(QuizSumm::EraseButton);
@@ -279,7 +319,7 @@ private slots:
         // Sorted by score with the 70% test erased: a failed save keeps the card open with its
         // erasure; Yes then saves the tests in the list's order, then the exam.
         rig.f.state.forms.show("QuizSumm");
-        rig.control<QRadioButton>("Option1", ReviewCard::PercentCorrect)->click();
+        rig.control<QRadioButton>("Option1", review_card::PercentCorrect)->click();
         rig.list()->setCurrentRow(2);
         rig.click(QuizSumm::EraseButton);
         rig.f.prompter.answer(Prompter::Yes);
@@ -313,11 +353,11 @@ private slots:
         QCOMPARE(pages.mid(2), pages.mid(0, 2));
         QStringList printed = rig.lines();
         printed.replaceInStrings(QRegularExpression("^"), "  ");
-        QCOMPARE(pages[0].mid(0, 3), (QStringList{"", CardCaption, ""}));
+        QCOMPARE(pages[0].mid(0, 3), (QStringList{"", review_card::Caption, ""}));
         QVERIFY(pages[0][3].startsWith(QString(19, ' ') + "Date     Percent  Questions"));
         QCOMPARE(pages[0].mid(5), QStringList{QString(82, '-')} + printed.mid(0, 55));
         const QString indent(17, ' ');
-        QCOMPARE(pages[1], (QStringList{"", CardCaption + " (cont.)", ""} + printed.mid(55)
+        QCOMPARE(pages[1], (QStringList{"", review_card::Caption + " (cont.)", ""} + printed.mid(55)
                             + QStringList{indent + QString(65, '-'), indent + rig.label("Label2")}));
         QCOMPARE(rig.f.printer.font.points, 10.0);
 
@@ -330,4 +370,4 @@ private slots:
 };
 
 REGISTER_TEST(ReviewCardTest)
-#include "quiz_card_test.moc"
+#include "review_card_test.moc"
