@@ -1,16 +1,64 @@
-// The parts of start-up that need no window: the notebook template and the files of a first run,
-// the user's name as kept, and the choice of the printer font. The review test and the exam left unfinished
-// are rebuilt beside their records.
+// Start-up as a plain object that the title screen runs, and its parts: the notebook template and
+// the files of a first run, the user's name as kept, and the choice of the printer font. The review
+// test and the exam left unfinished are rebuilt beside their records.
 #pragma once
 
 #include "editions/edition.h"
+#include "platform/prompter.h"
 
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
+#include <functional>
+#include <optional>
 
 class AppState;
 struct ConfigRecord;
+
+// A box start-up has shown: a message box, or the name prompt (isInput, text as its prompt).
+struct StartupBox {
+    QString text;
+    QString title;
+    Prompter::Buttons buttons = Prompter::OkOnly;
+    Prompter::Icon icon = Prompter::NoIcon;
+    bool isInput = false;
+};
+
+// What start-up needs next: its box shown (a last step may have none), then its reply passed
+// back, or the title screen shown, or the program ended.
+struct StartupStep {
+    enum Next { Reply, ShowTitle, EndProgram };
+    std::optional<StartupBox> box;
+    Next next = ShowTitle;
+};
+
+// Start-up in its fixed order: the files checked before anything is written, the running marker
+// taken, a first run's name and files, the settings, the unfinished work resumed, the course text
+// cut and the printer font chosen. A file error on the way ends the program with its message.
+class Startup {
+public:
+    explicit Startup(AppState& appState) : state(appState) {}
+
+    StartupStep start();
+    // The answer to the last step's message box, or the text typed in its name prompt (empty for Cancel).
+    StartupStep reply(Prompter::Answer answer);
+    StartupStep reply(const QString& typed);
+
+private:
+    enum Question { RunningWarning, NamePrompt, ExitQuestion, NameConfirm };
+
+    StartupStep ask(Question question);
+    StartupStep takeMarker();
+    StartupStep answered(Prompter::Answer answer);
+    StartupStep finish();
+    StartupStep choosePrinterFont();
+    StartupStep guarded(const std::function<StartupStep()>& steps);
+
+    AppState& state;
+    bool firstRun_ = false;
+    Question asked_ = RunningWarning;
+    QByteArray name_;  // the name typed, as kept, while it is confirmed
+};
 
 // The RTF text stored in the title screen's hidden pane; the notebook template starts with it.
 extern const QByteArray TitlePaneRtf;

@@ -1,31 +1,18 @@
 #include "app/title_screen.h"
 
-#include "platform/basic.h"
 #include "platform/cp1252.h"
-#include "platform/durable_file.h"
-#include "platform/file_check.h"
-#include "platform/runtime_error.h"
 #include "shell/app_state.h"
 #include "app/startup.h"
 
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
 #include <QLabel>
 #include <QTimer>
 #include <QVBoxLayout>
 
 namespace {
-const QString RunningWarning =
-    "It is possible that this application is already running on this computer.\r\n"
-    "A previous system lockup or power loss could also cause this warning.\r\n"
-    "If the application is indeed running, results may be unpredictable if you continue.\r\n"
-    "Press OK to continue. Cancel to abort.";
-const QString PrinterProblem =
-    "There is a problem that will prevent printing. Most likely cause is that\r\n"
-    "you have not selected a printer from the Windows Control Panel.\r\n"
-    "Open the Control Panel, double-click the Printers icon, and choose Add to install a printer.";
-
+Prompter::Answer showBox(Prompter& prompter, const StartupBox& box)
+{
+    return prompter.message(box.text, box.buttons, box.icon, box.title);
+}
 }  // namespace
 
 Pubdat::Pubdat(AppState& appState) : Form(appState, "Pubdat")
@@ -72,7 +59,7 @@ void startProgram(AppState& state)
 
 void Pubdat::formLoad()
 {
-    if (!loadSequence())
+    if (!runStartup())
         return;
     Label1[0]->setText(state.AuthorLine);
     Label1[1]->setText(state.edition.TitleLine1);
@@ -83,108 +70,23 @@ void Pubdat::formLoad()
     LoadDoneTime = state.platform.clock.secondsSinceMidnight();
 }
 
-// Start-up ends the program on its refusals: the title screen goes and nothing else runs.
-void Pubdat::endProgram()
+// Start-up decides; the title screen shows its boxes and passes the replies back. When start-up
+// ends the program the title screen goes and nothing else runs.
+bool Pubdat::runStartup()
 {
+    Prompter& prompter = state.platform.prompter;
+    Startup startup(state);
+    StartupStep step = startup.start();
+    while (step.next == StartupStep::Reply)
+        step = step.box->isInput ? startup.reply(prompter.input(step.box->text, step.box->title, QString()))
+                                 : startup.reply(showBox(prompter, *step.box));
+    if (step.box)
+        showBox(prompter, *step.box);
+    if (step.next == StartupStep::ShowTitle)
+        return true;
     state.forms.unload("Pubdat");
     state.platform.control.end();
-}
-
-bool Pubdat::loadSequence()
-{
-    Platform& platform = state.platform;
-    if (!QFile::exists(state.path(state.edition.EditionWord))) {
-        platform.prompter.message("Fatal Error. This Software must be reinstalled.", Prompter::OkOnly,
-                                  Prompter::Critical, "Missing File Detected!");
-        endProgram();
-        return false;
-    }
-    const ConfigFile config = state.config();
-    // Refused before the running marker is made, so that nothing is left behind.
-    const QString dataFile = state.path(state.edition.EditionWord);
-    for (const auto& [path, problem] : {std::pair(dataFile, isAbsent(dataFile) ? QString() : readProblem(dataFile)),
-                                        std::pair(config.path(), configProblem(config.path()))}) {
-        if (!problem.isEmpty()) {
-            platform.prompter.message("The file " + QDir::toNativeSeparators(path) + " cannot be read (" + problem
-                                          + ").\r\nThe program ends without changing it.",
-                                      Prompter::OkOnly, Prompter::Critical, "File Cannot Be Read!");
-            endProgram();
-            return false;
-        }
-    }
-    ConfigRecord record = config.readRecord1();  // a new or empty file reads as zeros: a first run
-    try {
-        const QString flag = state.path(state.RunningFlagFileName);
-        if (QFile::exists(flag)) {
-            if (platform.prompter.message(RunningWarning, Prompter::OkCancel, Prompter::Exclamation, "Warning!")
-                == Prompter::Cancel) {
-                endProgram();
-                return false;
-            }
-        } else {
-            durable_file::writeAt(flag, 0, {});  // an empty marker
-        }
-        state.RunningFlagOwned = true;
-        if (record.UserName.at(0) == '\0') {
-            if (!askUserName())
-                return false;
-            saveFirstRun(state);
-        }
-        record = config.readRecord1();
-        state.settings = loadSettings(record, state.edition);
-        resumeUnfinishedWork(state, record);
-        state.text = loadEditionData(state.folder, state.edition);
-        choosePrinterFont();
-    } catch (const RuntimeError& error) {
-        platform.prompter.message("Unrecoverable error" + basic::Str(error.Number) + " has occurred.",
-                                  Prompter::OkOnly, Prompter::Critical, error.Description);
-        endProgram();
-        return false;
-    }
-    return true;
-}
-
-bool Pubdat::askUserName()
-{
-    Platform& platform = state.platform;
-    QByteArray name;
-    while (name.isEmpty()) {
-        const QString typed = platform.prompter.input("Please type your name as you would like it to appear "
-                                                      "on your report cards.",
-                                                      "Welcome! Please Enter Your Name.", QString());
-        if (typed.isEmpty()) {
-            if (platform.prompter.message("Exit Program?", Prompter::YesNo, Prompter::Question, QString())
-                == Prompter::Yes) {
-                QFile::remove(state.path(state.RunningFlagFileName));
-                endProgram();
-                return false;
-            }
-            continue;
-        }
-        name = enteredUserName(typed);
-        if (!name.isEmpty()
-            && platform.prompter.message("Thank you.\r\nSoftware user's name is " + cp1252::toUnicode(name) + ".",
-                                         Prompter::YesNo, Prompter::Question, "Please Confirm.")
-                   == Prompter::No)
-            name.clear();
-    }
-    state.settings.UserName = name;
-    return true;
-}
-
-void Pubdat::choosePrinterFont()
-{
-    // A missing printer is reported once and start-up goes on without a printer font.
-    try {
-        state.PrinterFontName = choosePrinterFontName(state.platform.printer.fontNames());
-    } catch (const RuntimeError& error) {
-        if (error.Number != RuntimeErrorNo::PrinterError)
-            throw;
-        if (!state.PrinterFailed) {
-            state.PrinterFailed = true;
-            state.platform.prompter.message(PrinterProblem, Prompter::OkOnly, Prompter::Critical, error.Description);
-        }
-    }
+    return false;
 }
 
 void Pubdat::leave()

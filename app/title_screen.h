@@ -1,5 +1,5 @@
-// Pubdat: the title screen. Its loading sets up everything the program shares, in a fixed
-// order; then it gives way to the main menu after four seconds, or at once on a key or click.
+// Pubdat: the title screen. Its loading runs start-up, which sets up everything the program
+// shares, showing start-up's boxes; then it gives way to the main menu after four seconds, or at once on a key or click.
 #pragma once
 
 #include "shell/form.h"
@@ -25,11 +25,8 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;  // on the window or any label
 
 private:
-    bool loadSequence();        // false when the program ended on the way
-    void endProgram();
-    bool askUserName();         // the first-run name prompt; false when the user chose to exit
+    bool runStartup();          // false when the program ended on the way
     void leave();               // to the main menu, once loading is done
-    void choosePrinterFont();
 
     std::array<QLabel*, 8> Label1{};
     QTimer* Timer1 = nullptr;

@@ -1,4 +1,5 @@
-// Start-up from a fresh folder, a damaged one and one left by an earlier run, driven through the
+// Start-up from a fresh folder, a damaged one and one left by an earlier run, step by step with
+// its replies; then the title screen that shows its boxes and the titles, driven through the
 // scripted boxes and the fake clock.
 #include "exams/exam_record.h"
 #include "platform/record_file.h"
@@ -40,14 +41,9 @@ struct StartFixture : AppFixture {
     void writeDataFile() { writeFile(state.path(state.edition.EditionWord), courseData(state.edition)); }
     bool exists(const QString& name) const { return QFile::exists(state.path(name)); }
     Pubdat* load() { return state.forms.get<Pubdat>("Pubdat"); }
+    // Start-up over a folder where it asks nothing.
+    StartupStep start() { return Startup(state).start(); }
     QString label(int i) { return state.forms.find("Pubdat")->findChild<QLabel*>(QStringLiteral("Label1(%1)").arg(i))->text(); }
-    QStringList titles() const
-    {
-        QStringList t;
-        for (const auto& box : prompter.shown)
-            t << box.title;
-        return t;
-    }
     // A record 1 of an earlier run, pointing at the review and exam records given.
     void earlierRun(int reviewRecordNo, int examRecordNo)
     {
@@ -67,19 +63,22 @@ private slots:
     void firstRunAsksTheNameAndSetsEverythingUp()
     {
         StartFixture f;
-        f.prompter.type("   Jane Q. Candidate with a name longer than thirty");
-        f.prompter.answer(Prompter::Yes);
-        QVERIFY(f.load());
-        QVERIFY(!f.control.ended);
+        Startup startup(f.state);
+        StartupStep step = startup.start();
+        QCOMPARE(step.next, StartupStep::Reply);
+        QVERIFY(step.box->isInput);
+        QCOMPARE(step.box->title, QString("Welcome! Please Enter Your Name."));
         QVERIFY(f.exists("BrokerAppRunning"));
-        const QByteArray name = "Jane Q. Candidate with a name ";
-        QCOMPARE(f.state.settings.UserName, name);  // exactly 30 characters
-        QCOMPARE(f.prompter.shown[1].text, "Thank you.\r\nSoftware user's name is " + QString(name) + ".");
-        QCOMPARE(f.prompter.shown[1].title, QString("Please Confirm."));
-        QCOMPARE(f.label(4), QString(name).trimmed());
-        QCOMPARE(f.state.forms.find("Pubdat")->findChild<QLabel*>("Label1(4)")->textFormat(), Qt::PlainText);
-        QCOMPARE(f.label(1), QString("REAL ESTATE BROKER LICENSE"));
-        QCOMPARE(f.label(6), QString("Second Edition"));
+        step = startup.reply("   Jane Q. Candidate with a name longer than thirty");
+        const QByteArray name = "Jane Q. Candidate with a name ";  // exactly 30 characters
+        QCOMPARE(step.box->text, "Thank you.\r\nSoftware user's name is " + QString(name) + ".");
+        QCOMPARE(step.box->title, QString("Please Confirm."));
+        QCOMPARE(step.box->buttons, Prompter::YesNo);
+        step = startup.reply(Prompter::Yes);
+        QCOMPARE(step.next, StartupStep::ShowTitle);
+        QVERIFY(!step.box);
+        QCOMPARE(f.state.settings.UserName, name);
+        QVERIFY(f.state.RunningFlagOwned);
 
         const QByteArray record1 = record_file::read(f.state.path("BrokerConfig.MS"), 1);
         QCOMPARE(record1.left(5), QByteArray("\1\1\1\1\x4b"));
@@ -92,33 +91,35 @@ private slots:
         QVERIFY(rtf.contains("\\par Broker's Responsibilities for Office Management\r\n\\par Notes:\r\n"));
         QVERIFY(rtf.endsWith("\\par \r\n\\par }\r\n"));
         QVERIFY(f.state.text.ReviewItems[1].startsWith("\\par 01"));
-        QVERIFY(f.prompter.unexpected.isEmpty());
     }
 
     void nameMustBeConfirmedAndBlankNamesAskAgain()
     {
         StartFixture f(praxelleEdition());
-        f.prompter.type("    ");        // blanks only: asked again, no question
-        f.prompter.type("Wrong Name");
-        f.prompter.answer(Prompter::No);  // not confirmed: asked again
-        f.prompter.type("Right Name");
-        f.prompter.answer(Prompter::Yes);
-        QVERIFY(f.load());
+        Startup startup(f.state);
+        QVERIFY(startup.start().box->isInput);
+        QVERIFY(startup.reply("    ").box->isInput);  // blanks only: asked again, no question
+        QVERIFY(!startup.reply("Wrong Name").box->isInput);
+        QVERIFY(startup.reply(Prompter::No).box->isInput);  // not confirmed: asked again
+        QVERIFY(!startup.reply("Right Name").box->isInput);
+        QCOMPARE(startup.reply(Prompter::Yes).next, StartupStep::ShowTitle);
         QCOMPARE(f.state.settings.UserName, QByteArray("Right Name").leftJustified(30));  // as stored
-        QCOMPARE(int(f.prompter.shown.size()), 5);
         QCOMPARE(quint8(record_file::read(f.state.path("LicenseConfig.MS"), 1)[4]), quint8(70));
     }
 
     void cancellingTheNamePromptCanExit()
     {
         StartFixture f;
-        f.prompter.type(QString());         // Cancel
-        f.prompter.answer(Prompter::No);    // do not exit: asked again
-        f.prompter.type(QString());
-        f.prompter.answer(Prompter::Yes);   // exit
-        QVERIFY(!f.load());
-        QVERIFY(f.control.ended);
-        QCOMPARE(f.prompter.shown[1].text, QString("Exit Program?"));
+        Startup startup(f.state);
+        startup.start();
+        StartupStep step = startup.reply(QString());  // Cancel
+        QCOMPARE(step.box->text, QString("Exit Program?"));
+        QCOMPARE(step.box->buttons, Prompter::YesNo);
+        QVERIFY(startup.reply(Prompter::No).box->isInput);  // do not exit: asked again
+        startup.reply(QString());
+        step = startup.reply(Prompter::Yes);  // exit
+        QCOMPARE(step.next, StartupStep::EndProgram);
+        QVERIFY(!step.box);
         QVERIFY(!f.exists("BrokerAppRunning"));
         QCOMPARE(record_file::read(f.state.path("BrokerConfig.MS"), 1), QByteArray(RecordLength, '\0'));
     }
@@ -127,12 +128,11 @@ private slots:
     {
         StartFixture f;
         QFile::remove(f.state.path("Broker"));
-        f.prompter.answer(Prompter::Ok);
-        QVERIFY(!f.load());
-        QVERIFY(f.control.ended);
-        QCOMPARE(f.titles(), QStringList{"Missing File Detected!"});
-        QCOMPARE(f.prompter.shown[0].text, QString("Fatal Error. This Software must be reinstalled."));
-        QCOMPARE(f.prompter.shown[0].icon, Prompter::Critical);
+        const StartupStep step = f.start();
+        QCOMPARE(step.next, StartupStep::EndProgram);
+        QCOMPARE(step.box->title, QString("Missing File Detected!"));
+        QCOMPARE(step.box->text, QString("Fatal Error. This Software must be reinstalled."));
+        QCOMPARE(step.box->icon, Prompter::Critical);
         QVERIFY(!f.exists("BrokerConfig.MS"));
         QVERIFY(!f.exists("BrokerAppRunning"));
     }
@@ -150,11 +150,11 @@ private slots:
                 QVERIFY(kind == Folder ? QDir().mkdir(path)
                         : kind == Fifo ? ::mkfifo(QFile::encodeName(path).constData(), 0600) == 0
                                        : QFile::link(path, path));
-                f.prompter.answer(Prompter::Ok);
-                QVERIFY(!f.load());
-                QCOMPARE(f.titles(), QStringList{kind == LinkLoop && name == "Broker" ? "Missing File Detected!"
-                                                                                       : "File Cannot Be Read!"});
-                QVERIFY((kind == LinkLoop && name == "Broker") || f.prompter.shown[0].text.contains(name));
+                const StartupStep step = f.start();
+                QCOMPARE(step.next, StartupStep::EndProgram);
+                QCOMPARE(step.box->title, kind == LinkLoop && name == "Broker" ? "Missing File Detected!"
+                                                                                : "File Cannot Be Read!");
+                QVERIFY((kind == LinkLoop && name == "Broker") || step.box->text.contains(name));
                 QVERIFY(!f.exists("BrokerAppRunning"));
                 QCOMPARE(QFileInfo(path).isDir(), kind == Folder);
                 QCOMPARE(QFileInfo(path).isSymLink(), kind == LinkLoop);
@@ -165,8 +165,7 @@ private slots:
             f.earlierRun(0, 0);
             const QByteArray before = readFile(f.state.path("BrokerConfig.MS"));
             QFile::setPermissions(f.state.path("BrokerConfig.MS"), {});
-            QVERIFY(!f.load());
-            QCOMPARE(f.titles(), QStringList{"File Cannot Be Read!"});
+            QCOMPARE(f.start().box->title, QString("File Cannot Be Read!"));
             QFile::setPermissions(f.state.path("BrokerConfig.MS"), QFile::ReadOwner | QFile::WriteOwner);
             QCOMPARE(readFile(f.state.path("BrokerConfig.MS")), before);
         }
@@ -178,13 +177,16 @@ private slots:
             StartFixture f;
             f.earlierRun(0, 0);
             QFile(f.state.path("BrokerAppRunning")).open(QIODevice::WriteOnly);
-            f.prompter.answer(answer);
-            const bool loaded = f.load() != nullptr;
-            QCOMPARE(f.titles(), QStringList{"Warning!"});
-            QCOMPARE(f.prompter.shown[0].buttons, Prompter::OkCancel);
-            QVERIFY(f.prompter.shown[0].text.endsWith("Press OK to continue. Cancel to abort."));
-            QCOMPARE(loaded, answer == Prompter::Ok);
-            QCOMPARE(f.control.ended, answer == Prompter::Cancel);
+            Startup startup(f.state);
+            const StartupStep warning = startup.start();
+            QCOMPARE(warning.box->title, QString("Warning!"));
+            QCOMPARE(warning.box->buttons, Prompter::OkCancel);
+            QCOMPARE(warning.box->icon, Prompter::Exclamation);
+            QVERIFY(warning.box->text.endsWith("Press OK to continue. Cancel to abort."));
+            const StartupStep step = startup.reply(answer);
+            QCOMPARE(step.next, answer == Prompter::Ok ? StartupStep::ShowTitle : StartupStep::EndProgram);
+            QVERIFY(!step.box);
+            QCOMPARE(f.state.RunningFlagOwned, answer == Prompter::Ok);
             QVERIFY(f.exists("BrokerAppRunning"));
         }
     }
@@ -220,7 +222,7 @@ private slots:
         exam.Codes[1] = 72, exam.Codes[2] = 0, exam.Codes[3] = 86;
         record_file::write(f.state.path("BrokerConfig.MS"), 3, encodeExamRecord(exam, f.state.edition));
 
-        QVERIFY(f.load());
+        QCOMPARE(f.start().next, StartupStep::ShowTitle);
         const ReviewState& r = f.state.review;
         QCOMPARE(r.ReviewRecordNo, 2);
         QCOMPARE(r.CurrentTopic, 4);
@@ -259,7 +261,7 @@ private slots:
         review.ItemCount = 999;  // more positions than a test has
         review.ItemNo = 1;
         record_file::write(f.state.path("BrokerConfig.MS"), 2, encodeReviewRecord(review));
-        QVERIFY(f.load());
+        QCOMPARE(f.start().next, StartupStep::ShowTitle);
         QCOMPARE(f.state.review.ReviewItemNo, 0);
         QCOMPARE(f.state.review.ReviewRecordNo, 0);
         QCOMPARE(f.state.exam.ExamCurrentItem, 0);  // a review record is no exam either
@@ -287,7 +289,7 @@ private slots:
         QVERIFY(QFile(path).resize(2 * RecordLength + 400));  // its items are there, its codes are not
         const QByteArray records = readFile(path).mid(RecordLength);
 
-        QVERIFY(f.load());
+        QCOMPARE(f.start().next, StartupStep::ShowTitle);
         QCOMPARE(f.state.review.ReviewRecordNo, 0);
         QCOMPARE(f.state.review.ReviewItemNo, 0);
         QCOMPARE(f.state.exam.ExamRecordNo, 0);
@@ -386,11 +388,10 @@ private slots:
         StartFixture f;
         f.earlierRun(0, 0);
         writeFile(f.state.path("Broker"), "{\\rtf1 nothing to cut}");
-        f.prompter.answer(Prompter::Ok);
-        QVERIFY(!f.load());
-        QVERIFY(f.control.ended);
-        QCOMPARE(f.prompter.shown.size(), size_t(1));
-        QCOMPARE(f.prompter.shown[0].text, QString("Unrecoverable error 5 has occurred."));
+        const StartupStep step = f.start();
+        QCOMPARE(step.next, StartupStep::EndProgram);
+        QCOMPARE(step.box->text, QString("Unrecoverable error 5 has occurred."));
+        QCOMPARE(step.box->icon, Prompter::Critical);
         QVERIFY(f.exists("BrokerAppRunning"));  // left for the next start to warn about
     }
 
@@ -399,21 +400,70 @@ private slots:
         StartFixture f;
         f.earlierRun(0, 0);
         f.printer.availableFonts = {"Arial", "Courier", "Courier New", "Terminal"};
-        QVERIFY(f.load());
+        QVERIFY(!f.start().box);
         QCOMPARE(f.state.PrinterFontName, QString("Courier New"));
-        QVERIFY(f.prompter.shown.empty());
 
         StartFixture g;
         g.earlierRun(0, 0);
         g.printer.failing = true;
-        g.prompter.answer(Prompter::Ok);
-        QVERIFY(g.load());
+        const StartupStep step = g.start();
+        QCOMPARE(step.next, StartupStep::ShowTitle);
         QVERIFY(g.state.PrinterFailed);
         QVERIFY(g.state.PrinterFontName.isEmpty());
+        QVERIFY(step.box->text.startsWith("There is a problem that will prevent printing."));
+        QCOMPARE(step.box->icon, Prompter::Critical);
+        QVERIFY(!step.box->title.isEmpty());
+
+        StartFixture h;  // told once only
+        h.earlierRun(0, 0);
+        h.printer.failing = true;
+        h.state.PrinterFailed = true;
+        QVERIFY(!h.start().box);
+    }
+
+    // The title screen shows start-up's boxes in turn, passes back what was typed and answered,
+    // then shows the titles and the name; a last box to tell comes before the titles.
+    void titleScreenShowsStartupsBoxesThenTheTitles()
+    {
+        StartFixture f;
+        f.printer.failing = true;
+        f.prompter.type("Jane <b>Q</b>");
+        f.prompter.answer(Prompter::Yes);
+        f.prompter.answer(Prompter::Ok);
+        QVERIFY(f.load());
+        QVERIFY(!f.control.ended);
+        QCOMPARE(f.prompter.shown.size(), size_t(3));
+        QVERIFY(f.prompter.shown[0].isInput);
+        QCOMPARE(f.prompter.shown[0].title, QString("Welcome! Please Enter Your Name."));
+        QCOMPARE(f.prompter.shown[1].text, QString("Thank you.\r\nSoftware user's name is Jane <b>Q</b>."));
+        QCOMPARE(f.prompter.shown[1].buttons, Prompter::YesNo);
+        QVERIFY(f.prompter.shown[2].text.startsWith("There is a problem that will prevent printing."));
+        QCOMPARE(f.state.settings.UserName, QByteArray("Jane <b>Q</b>").leftJustified(30));
+        QCOMPARE(f.label(4), QString("Jane <b>Q</b>"));
+        QCOMPARE(f.state.forms.find("Pubdat")->findChild<QLabel*>("Label1(4)")->textFormat(), Qt::PlainText);
+        QCOMPARE(f.label(1), QString("REAL ESTATE BROKER LICENSE"));
+        QCOMPARE(f.label(6), QString("Second Edition"));
+    }
+
+    // When start-up ends the program, after its message or without one, the title screen goes.
+    void titleScreenGoesWhenStartupEndsTheProgram()
+    {
+        StartFixture f;
+        QFile::remove(f.state.path("Broker"));
+        f.prompter.answer(Prompter::Ok);
+        QVERIFY(!f.load());
+        QVERIFY(f.control.ended);
+        QCOMPARE(f.prompter.shown.size(), size_t(1));
+        QCOMPARE(f.prompter.shown[0].title, QString("Missing File Detected!"));
+
+        StartFixture g;
+        g.earlierRun(0, 0);
+        QFile(g.state.path("BrokerAppRunning")).open(QIODevice::WriteOnly);
+        g.prompter.answer(Prompter::Cancel);
+        QVERIFY(!g.load());
+        QVERIFY(g.control.ended);
         QCOMPARE(g.prompter.shown.size(), size_t(1));
-        QVERIFY(g.prompter.shown[0].text.startsWith("There is a problem that will prevent printing."));
-        QCOMPARE(g.prompter.shown[0].icon, Prompter::Critical);
-        QVERIFY(!g.prompter.shown[0].title.isEmpty());
+        QVERIFY(!g.state.forms.isLoaded("ButtonMenu"));
     }
 
     void titleScreenLeavesAfterFourSecondsOrAtAKey()
